@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need,
+# asking apt only when one of them is missing.
+set -euo pipefail
+packages=(
+  cmake ninja-build g++
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libsqlite3-dev libcups2-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-noto-cjk poppler-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

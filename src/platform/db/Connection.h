@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+
+namespace vantir {
+
+class Statement;
+
+// Named parameters of a statement, written ":KCODE" in the SQL and "KCODE" here.
+using Params = std::vector<std::pair<QString, QVariant>>;
+
+// One open database file. Every statement goes through the Jet dialect translation, so
+// the system's Access-style SQL ("UpDate", "Is Null", "Char(n)", "CvDate('03/05/20')")
+// runs unchanged. Values are QVariant: an invalid QVariant is NULL, integers are qint64,
+// text is QString. All failures throw DbError with the engine's message.
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens (creating when allowed) the file at path.
+    void open(const QString& path, bool create = true);
+    void close();
+    bool isOpen() const;
+    const QString& path() const { return path_; }
+
+    // Prepares one statement; a statement given as lines is joined with line breaks.
+    Statement prepare(const QString& sql);
+    Statement prepare(const QStringList& lines) { return prepare(lines.join(QLatin1Char('\n'))); }
+
+    // Runs one statement that returns no rows; returns the number of rows it changed.
+    int execute(const QString& sql, const Params& params = {});
+
+    // Runs a statement and returns the first column of its first row (NULL when no row).
+    QVariant scalar(const QString& sql, const Params& params = {});
+
+    bool tableExists(const QString& table);
+    // Column names of a table in their stored order; empty when the table is missing.
+    QStringList columnNames(const QString& table);
+    // Declared column types as written when the table was created ("VARCHAR(30)", "INT", ...).
+    QStringList declaredTypes(const QString& table);
+
+    void begin();
+    void commit();
+    void rollback();
+    bool inTransaction() const;
+
+    // A consistent copy of the whole database into another file, made while this
+    // connection may be writing (SQLite backup API). The destination is replaced.
+    void snapshotTo(const QString& destinationPath);
+
+    sqlite3* handle() const { return db_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    QString path_;
+};
+
+}  // namespace vantir
