@@ -86,6 +86,12 @@ public:
     Result setText(const QString& column, const QString& text);
     Result clear(const QString& column) { return setValue(column, QVariant()); }
 
+    // A looked-up field: shown as a read-only column of this dataset, its value taken
+    // from resultColumn of the row of source whose sourceKey equals this row's keyColumn
+    // (NULL when none does). source is opened when needed.
+    void addLookupField(const ColumnInfo& field, Dataset& source, const QString& keyColumn,
+                        const QString& sourceKey, const QString& resultColumn);
+
     // --- Editing ---------------------------------------------------------------------
     void edit();    // Browse -> Edit on the current record (an empty dataset appends)
     void append();  // -> Insert with an empty buffer (every column NULL)
