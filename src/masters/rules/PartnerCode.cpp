@@ -1,0 +1,25 @@
+#include "masters/rules/PartnerCode.h"
+
+namespace vantir {
+
+namespace {
+constexpr int kPartnerCodeLength = 6;
+}
+
+std::optional<QString> zeroFilledPartnerCode(const QString& typed) {
+    if (typed.size() >= kPartnerCodeLength) return typed;
+    // Surrounding spaces are forgiven; a sign is not: "-5" would otherwise come out as a
+    // five-digit code of nines.
+    const QString digits = typed.trimmed();
+    if (digits.isEmpty()) return std::nullopt;
+    for (const QChar c : digits) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
+    }
+    return digits.rightJustified(kPartnerCodeLength, QLatin1Char('0'));
+}
+
+QString notAnIntegerMessage(const QString& typed) {
+    return QStringLiteral("'%1' は整数ではありません").arg(typed);
+}
+
+}  // namespace vantir
