@@ -19,6 +19,7 @@ QDate lastDayOfMonth(int year, int month);
 // The two-digit arithmetic of the closing-day rules: the next value is the number plus
 // 101 and the previous the number plus 99, keeping the last two digits ("05" -> "06"
 // and "04"; "01" -> "00" previous; "12" -> "13" next: callers wrap months themselves).
+// Text that is not a number gives empty text: callers check their input first.
 QString twoDigitNext(const QString& twoDigits);
 QString twoDigitPrevious(const QString& twoDigits);
 
