@@ -1,0 +1,204 @@
+#include "data/BatchMove.h"
+
+#include <QRegularExpression>
+#include <optional>
+
+#include "platform/dataset/QueryDataset.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/db/Database.h"
+#include "platform/db/DbError.h"
+#include "platform/db/Statement.h"
+#include "platform/db/TransactionGuard.h"
+
+namespace vantir {
+
+namespace {
+
+// A column of the source as the copy sees it: its name, the declared type of the table
+// column it comes from ("" for a computed column), and where the source view holds it.
+struct SourceColumn {
+    QString name;
+    QString declaredType;
+    int field = -1;
+};
+
+QString identifier(const QString& name) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (plain.match(name).hasMatch()) return name;
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+// The source's own columns, in order, without looked-up fields (they are not columns).
+QList<SourceColumn> sourceColumns(Dataset& source) {
+    Connection& connection = source.database().connection();
+    QStringList names;
+    QStringList types;
+    if (auto* table = dynamic_cast<TableDataset*>(&source)) {
+        names = connection.columnNames(table->tableName());
+        types = connection.declaredTypes(table->tableName());
+    } else if (auto* query = dynamic_cast<QueryDataset*>(&source)) {
+        const Statement statement = connection.prepare(query->sql());
+        names = statement.columnNames();
+        for (int column = 0; column < statement.columnCount(); ++column)
+            types.append(statement.declaredType(column));
+    } else {
+        for (const ColumnInfo& field : source.fields()) {
+            names.append(field.name);
+            types.append(declaredTypeFor(field.type, field.width));
+        }
+    }
+    QList<SourceColumn> columns;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const int field = source.fieldIndex(names[i]);
+        if (field < 0)
+            throw DbError(
+                QStringLiteral("Column %1 is missing from %2").arg(names[i], source.name()));
+        columns.append({names[i], types.value(i), field});
+    }
+    return columns;
+}
+
+QString columnList(const QList<SourceColumn>& columns) {
+    QStringList names;
+    for (const SourceColumn& column : columns) names.append(identifier(column.name));
+    return names.join(QLatin1Char(','));
+}
+
+void bindRow(Statement& statement, const Dataset& source, const QList<SourceColumn>& columns,
+             int row) {
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        statement.bind(int(i) + 1, source.valueAt(row, columns[i].field));
+}
+
+// Builds the new table beside the old one and swaps it in at the end.
+int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connection& connection,
+                  const QString& table) {
+    const QString staging = table + QStringLiteral("_VANTIR_COPY");
+    QStringList definitions;
+    for (const SourceColumn& column : columns) {
+        definitions.append(
+            QString(identifier(column.name) + QLatin1Char(' ') + column.declaredType).trimmed());
+    }
+    if (connection.tableExists(staging))
+        connection.execute(QStringLiteral("DROP TABLE ") + identifier(staging));
+    connection.execute(QStringLiteral("CREATE TABLE ") + identifier(staging) +
+                       QStringLiteral(" (") + definitions.join(QLatin1Char(',')) +
+                       QLatin1Char(')'));
+
+    QStringList placeholders;
+    for (qsizetype i = 0; i < columns.size(); ++i) placeholders.append(QStringLiteral("?"));
+    Statement insert = connection.prepare(QStringLiteral("INSERT INTO ") + identifier(staging) +
+                                          QStringLiteral(" (") + columnList(columns) +
+                                          QStringLiteral(") VALUES (") +
+                                          placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
+    const int rows = source.recordCount();
+    for (int row = 0; row < rows; ++row) {
+        bindRow(insert, source, columns, row);
+        insert.step();
+        insert.reset();
+    }
+    insert = Statement();
+
+    if (connection.tableExists(table))
+        connection.execute(QStringLiteral("DROP TABLE ") + identifier(table));
+    connection.execute(QStringLiteral("ALTER TABLE ") + identifier(staging) +
+                       QStringLiteral(" RENAME TO ") + identifier(table));
+    return rows;
+}
+
+// Updates the rows whose key matches, appends the others.
+int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& connection,
+                   const QString& table, const QStringList& keys) {
+    const QStringList destinationColumns = connection.columnNames(table);
+    if (destinationColumns.isEmpty()) throw DbError(QStringLiteral("no such table: %1").arg(table));
+    // Only the columns the destination has move, under the destination's spelling.
+    QList<SourceColumn> moved;
+    for (SourceColumn column : columns) {
+        for (const QString& name : destinationColumns) {
+            if (name.compare(column.name, Qt::CaseInsensitive) == 0) {
+                column.name = name;
+                moved.append(column);
+                break;
+            }
+        }
+    }
+    QStringList assignments;
+    QStringList placeholders;
+    for (qsizetype i = 0; i < moved.size(); ++i) {
+        assignments.append(identifier(moved[i].name) + QStringLiteral(" = ?") +
+                           QString::number(i + 1));
+        placeholders.append(QStringLiteral("?") + QString::number(i + 1));
+    }
+    QStringList conditions;
+    for (const QString& key : keys) {
+        qsizetype at = -1;
+        for (qsizetype i = 0; i < moved.size(); ++i) {
+            if (moved[i].name.compare(key, Qt::CaseInsensitive) == 0) at = i;
+        }
+        if (at < 0) {
+            throw DbError(QStringLiteral("The key column %1 of %2 is missing from the source")
+                              .arg(key, table));
+        }
+        const QString value = QStringLiteral("?") + QString::number(at + 1);
+        // NULL keys match NULL keys, as the record views' locate does.
+        conditions.append(QStringLiteral("(%1 = %2 OR (%1 IS NULL AND %2 IS NULL))")
+                              .arg(identifier(moved[at].name), value));
+    }
+    Statement update =
+        connection.prepare(QStringLiteral("UPDATE ") + identifier(table) + QStringLiteral(" SET ") +
+                           assignments.join(QLatin1Char(',')) + QStringLiteral(" WHERE ") +
+                           conditions.join(QStringLiteral(" AND ")));
+    Statement insert =
+        connection.prepare(QStringLiteral("INSERT INTO ") + identifier(table) +
+                           QStringLiteral(" (") + columnList(moved) + QStringLiteral(") VALUES (") +
+                           placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
+    const int rows = source.recordCount();
+    for (int row = 0; row < rows; ++row) {
+        bindRow(update, source, moved, row);
+        update.step();
+        const bool updated = update.changes() > 0;
+        update.reset();
+        if (!updated) {
+            bindRow(insert, source, moved, row);
+            insert.step();
+            insert.reset();
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
+int BatchMove::execute(Dataset& source, TableDataset& destination) const {
+    const QString table = destination.tableName();
+    if (table.isEmpty())
+        throw DbError(QStringLiteral("%1: no destination table is named").arg(name_));
+    if (!source.isOpen()) source.open();
+    destination.close();
+    const QList<SourceColumn> columns = sourceColumns(source);
+
+    Connection& connection = destination.database().connection();
+    // A caller's own transaction already makes the copy all or nothing.
+    std::optional<TransactionGuard> guard;
+    if (!connection.inTransaction()) guard.emplace(connection);
+    int rows = 0;
+    if (mode_ == Mode::Copy) {
+        rows = copyReplacing(source, columns, connection, table);
+    } else {
+        QStringList keys;
+        for (const QString& key :
+             destination.indexFieldNames().split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            keys.append(key.trimmed());
+        if (keys.isEmpty()) {
+            throw DbError(
+                QStringLiteral("%1: the destination %2 has no index columns to match rows by")
+                    .arg(name_, table));
+        }
+        rows = appendUpdating(source, columns, connection, table, keys);
+    }
+    if (guard) guard->commit();
+    return rows;
+}
+
+}  // namespace vantir

@@ -1,0 +1,29 @@
+#include "data/TableLayout.h"
+
+namespace vantir {
+
+QStringList TableLayout::columnNames() const {
+    QStringList names;
+    names.reserve(columns.size());
+    for (const ColumnInfo& info : columns) names.append(info.name);
+    return names;
+}
+
+const ColumnInfo* TableLayout::column(const QString& columnName) const {
+    for (const ColumnInfo& info : columns) {
+        if (info.name.compare(columnName, Qt::CaseInsensitive) == 0) return &info;
+    }
+    return nullptr;
+}
+
+QString TableLayout::createStatement() const {
+    QStringList definitions;
+    definitions.reserve(columns.size());
+    for (const ColumnInfo& info : columns) {
+        definitions.append(info.name + QLatin1Char(' ') + declaredTypeFor(info.type, info.width));
+    }
+    return QStringLiteral("CREATE TABLE ") + name + QStringLiteral(" (") +
+           definitions.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
+}  // namespace vantir

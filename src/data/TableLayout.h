@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "platform/db/ColumnType.h"
+
+namespace vantir {
+
+// One table as the program declares it: its columns in stored order with their types and
+// widths (text widths in Shift_JIS bytes). No table has a declared key; rows are told
+// apart by the engine's own row id.
+struct TableLayout {
+    QString name;
+    QList<ColumnInfo> columns;
+
+    QStringList columnNames() const;
+    // The column of that name (case-insensitive); nullptr when the table has none.
+    const ColumnInfo* column(const QString& columnName) const;
+    // "CREATE TABLE NAME (COL VARCHAR(6),...)" with the declared types this system writes.
+    QString createStatement() const;
+};
+
+}  // namespace vantir
