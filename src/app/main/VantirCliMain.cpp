@@ -1,6 +1,61 @@
 #include <QCoreApplication>
+#include <QDir>
+#include <QTextStream>
+#include <cstdio>
+
+#include "app/cli/CliContext.h"
+
+namespace {
+
+// The command table: name, what it runs, how it is called.
+struct CommandEntry {
+    const char* name;
+    vantir::CliCommand run;
+    const char* usage;
+};
+
+int runHelpCommand(vantir::CliContext& context, const QStringList& args);
+
+const CommandEntry kCommands[] = {
+    {"init", vantir::runInitCommand,
+     "init                      create DataBase/VANTIR.mdb with the fresh content"},
+    {"sql", vantir::runSqlCommand,
+     "sql [--work] \"STATEMENT\"  run one statement on the main database (or the working\n"
+     "                          copy): a header line, then one tab-separated line per row"},
+    {"help", runHelpCommand, "help                      list the commands"},
+};
+
+int runHelpCommand(vantir::CliContext& context, const QStringList&) {
+    context.out << "usage: vantir-cli [--dir PATH] COMMAND [ARGS]\n"
+                   "  --dir PATH                the program directory (default: the current one)\n";
+    for (const CommandEntry& command : kCommands) context.out << "  " << command.usage << '\n';
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    return 0;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QStringList args = app.arguments().mid(1);
+    QString programDir = QDir::currentPath();
+    const qsizetype dirAt = args.indexOf(QStringLiteral("--dir"));
+    if (dirAt >= 0) {
+        if (dirAt + 1 >= args.size()) {
+            err << "vantir-cli: --dir needs a path\n";
+            return 2;
+        }
+        programDir = args[dirAt + 1];
+        args.remove(dirAt, 2);
+    }
+
+    vantir::CliContext context{programDir, out, err};
+    const QString name = args.isEmpty() ? QStringLiteral("help") : args.takeFirst();
+    for (const CommandEntry& command : kCommands) {
+        if (name == QLatin1String(command.name)) return command.run(context, args);
+    }
+    err << "vantir-cli: unknown command " << name << " (vantir-cli help lists them)\n";
+    return 2;
 }

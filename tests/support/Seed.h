@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariantMap>
+
+namespace vantir {
+class Connection;
+class Database;
+}  // namespace vantir
+
+namespace vantir::test {
+
+// One row to seed: column name -> value (columns left out stay NULL).
+using SeedRow = QVariantMap;
+
+// Inserts rows into a table, e.g.
+//   seedRows(dm1.database(), "HIMAS3", {{{"KCODE", "000001"}, {"KNAME", "丸山運送"}}});
+void seedRows(Connection& connection, const QString& table, const QList<SeedRow>& rows);
+void seedRows(Database& database, const QString& table, const QList<SeedRow>& rows);
+
+// Fills HITRAN1 with count dispatch slips numbered 1..count, slipsPerDay to a day from
+// firstDay on, for ten customers and carriers, in one transaction (the large-table
+// measurements use a million).
+void seedDispatchSlips(Connection& connection, int count, const QDate& firstDay, int slipsPerDay);
+
+}  // namespace vantir::test
