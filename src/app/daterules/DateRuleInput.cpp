@@ -1,0 +1,29 @@
+#include "app/daterules/DateRuleInput.h"
+
+#include "platform/dates/DateText.h"
+
+namespace vantir {
+
+std::optional<RuleMonth> readRuleMonth(const QString& text) {
+    RuleMonth month;
+    if (!parseYyMm(text.trimmed(), &month.year, &month.month)) return std::nullopt;
+    const QString formatted = formatYyMm(month.year, month.month);
+    month.yy = formatted.left(2);
+    month.mm = formatted.right(2);
+    return month;
+}
+
+std::optional<int> readRuleNumber(const QString& text, int maxDigits) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.size() > maxDigits) return std::nullopt;
+    int value = 0;
+    for (const QChar ch : trimmed) {
+        if (ch < u'0' || ch > u'9') return std::nullopt;
+        value = value * 10 + (ch.unicode() - u'0');
+    }
+    return value;
+}
+
+QString twoDigitText(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
+
+}  // namespace vantir
