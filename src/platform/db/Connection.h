@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/db/Statement.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -10,8 +12,6 @@
 struct sqlite3;
 
 namespace vantir {
-
-class Statement;
 
 // Named parameters of a statement, written ":KCODE" in the SQL and "KCODE" here.
 using Params = std::vector<std::pair<QString, QVariant>>;

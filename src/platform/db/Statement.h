@@ -42,6 +42,7 @@ public:
     QVariant value(const QString& column) const;  // case-insensitive; throws when unknown
     int columnIndex(const QString& column) const;  // case-insensitive; -1 when unknown
 
+    // Rows changed by the last run of the statement (0 for queries and table changes).
     int changes() const;
     const QString& sql() const { return sql_; }
 
@@ -52,6 +53,8 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
     QString sql_;
     QStringList names_;
+    qint64 changesBefore_ = 0;  // the connection's total changes when this run began
+    int changes_ = 0;           // rows the last run changed
 };
 
 }  // namespace vantir
