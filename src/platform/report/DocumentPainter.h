@@ -1,0 +1,17 @@
+#pragma once
+
+class QPagedPaintDevice;
+
+namespace vantir {
+
+struct PageModel;
+
+// Draws every page of a page model on a paged device, a printer or a PDF writer, after
+// giving the device the report's paper. Returns false when the device cannot be
+// painted on (a printer that fails, a file that cannot be opened).
+class DocumentPainter {
+public:
+    static bool paint(const PageModel& model, QPagedPaintDevice& device);
+};
+
+}  // namespace vantir
