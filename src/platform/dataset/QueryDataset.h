@@ -7,7 +7,12 @@ namespace vantir {
 
 // A statement view (Delphi's TQuery): SQL given as lines, named parameters, opened for
 // its rows (read-only) or executed. Scratch statements are cleared and rewritten line
-// by line before each use; the lines are joined with line breaks.
+// by line before each use; the lines are joined with line breaks. Column names are those
+// the statement reports (a count or sum without a name is Expr1000).
+//
+// Opening reads the rows at once and finishes the statement: a statement left half-read
+// would keep the connection from dropping or replacing tables (the whole-table copies,
+// the upgrade) while the view stays open.
 class QueryDataset : public Dataset {
 public:
     QueryDataset(Database& database, QString name, QStringList sql = {});
@@ -16,21 +21,25 @@ public:
     const QStringList& sql() const { return sql_; }
     void setSql(const QStringList& lines);  // closes an open dataset
     void clearSql() { setSql({}); }
-    void addSql(const QString& line);
+    void addSql(const QString& line);       // closes an open dataset
 
     void setParam(const QString& name, const QVariant& value);  // ":KCODE" or "KCODE"
     QVariant param(const QString& name) const;
+    const Params& params() const { return params_; }
 
     // Runs a statement that returns no rows; returns the number of rows it changed.
     int execSql();  // throws DbError
 
 protected:
-    void load(const QString& filterSql, const QVariantList& filterParams) override;
+    QList<ColumnInfo> describe() override;
+    void load(const QString& filterSql, const Params& filterParams) override;
+    void unload() override;
     int loadedCount() const override;
     QVariantList fetchRow(int row) const override;
-    void unload() override;
 
 private:
+    QString sqlText() const;
+
     QStringList sql_;
     Params params_;
     struct State;
