@@ -1,0 +1,239 @@
+#include "masters/rules/PartnerMasterRules.h"
+
+#include "data/DataModule1.h"
+#include "data/HookTargets.h"
+#include "masters/rules/PartnerCode.h"
+#include "platform/dataset/QueryDataset.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/db/DbError.h"
+#include "platform/db/SqlQuote.h"
+#include "platform/system/Messages.h"
+
+namespace vantir {
+
+namespace {
+
+const QString kKind = QStringLiteral("KY_KBN");
+const QString kCustomerCode = QStringLiteral("KCODE");
+const QString kCarrierCode = QStringLiteral("YCODE");
+const QString kSiteFlag = QStringLiteral("SIMEFLG");
+const QString kNewRecordMark = QStringLiteral("1");
+
+// The list as the screen opens it, and again when the screen closes: all partners in code
+// order, as every other reader of Q_HIM3 expects to find it.
+const QStringList kListInCodeOrder{QStringLiteral("SELECT * FROM HIMAS3 ORDER BY KCODE")};
+
+}  // namespace
+
+PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets,
+                                       Messages& messages)
+    : data_(data),
+      targets_(targets),
+      messages_(messages),
+      partners_(data.table(QStringLiteral("HIMAS3"))),
+      list_(data.query(QStringLiteral("Q_HIM3"))) {
+    targets_.attach(kModeName, *this);
+    subscriptions_[0] = partners_.afterInsert.connect([this] { rememberEditedCode(); });
+    subscriptions_[1] = partners_.afterEdit.connect([this] { rememberEditedCode(); });
+    subscriptions_[2] = partners_.fieldChanged.connect([this](const QString& column) {
+        if (editing_ && column.compare(kCustomerCode, Qt::CaseInsensitive) == 0) {
+            editedCode_ = partners_.value(kCustomerCode);
+        }
+    });
+    subscriptions_[3] = partners_.afterPost.connect([this] { followPostedPartner(); });
+    subscriptions_[4] = partners_.afterCancel.connect([this] { editing_ = false; });
+}
+
+PartnerMasterRules::~PartnerMasterRules() {
+    partners_.afterInsert.disconnect(subscriptions_[0]);
+    partners_.afterEdit.disconnect(subscriptions_[1]);
+    partners_.fieldChanged.disconnect(subscriptions_[2]);
+    partners_.afterPost.disconnect(subscriptions_[3]);
+    partners_.afterCancel.disconnect(subscriptions_[4]);
+    targets_.detach(kModeName, *this);
+}
+
+Dataset& PartnerMasterRules::branches() const { return data_.view(QStringLiteral("HIMAS1")); }
+Dataset& PartnerMasterRules::siteFlags() const { return data_.view(QStringLiteral("f_siteF")); }
+Dataset& PartnerMasterRules::depositKinds() const {
+    return data_.view(QStringLiteral("f_YokinF"));
+}
+
+void PartnerMasterRules::open() {
+    // The view is shared: a filter another screen left on it must not hide partners here.
+    partners_.setFiltered(false);
+    partners_.setFilter(QString());
+    partners_.setIndexFieldNames(kCustomerCode);
+    partners_.open();
+    list_.setSql(kListInCodeOrder);
+    list_.open();
+    branches().open();
+    siteFlags().open();
+    depositKinds().open();
+    listFilter_ = AllPartners;
+}
+
+void PartnerMasterRules::close() {
+    partners_.close();
+    partners_.setFiltered(false);
+    partners_.setFilter(QString());
+    list_.setSql(kListInCodeOrder);
+    branches().close();
+    siteFlags().close();
+    depositKinds().close();
+}
+
+void PartnerMasterRules::setNewRecordMark(const QString& mark) {
+    if (mark == mark_) return;
+    mark_ = mark;
+    newRecordMarkChanged(mark_);
+}
+
+bool PartnerMasterRules::hasRecord() const {
+    return partners_.isOpen() && (partners_.isEditing() || partners_.recNo() >= 0);
+}
+
+bool PartnerMasterRules::kindLeft() {
+    // On an empty form the default would start a record of its own accord.
+    if (hasRecord() && partners_.text(kKind).isEmpty()) {
+        partners_.setValue(kKind, QStringLiteral("0"));
+    }
+    return true;
+}
+
+bool PartnerMasterRules::customerCodeLeft() {
+    if (!zeroFill(kCustomerCode)) return false;
+    if (!isNewRecord()) return true;
+    const QString code = partners_.text(kCustomerCode);
+    if (!code.isEmpty() && isRegistered(code)) {
+        messages_.notice(QStringLiteral("取引先コードは登録済です。"));
+        partners_.cancel();
+    }
+    return true;
+}
+
+void PartnerMasterRules::carrierCodeEntered() {
+    if (!isNewRecord() || !partners_.isEditing()) return;
+    const QVariant customerCode = partners_.value(kCustomerCode);
+    if (partners_.value(kCarrierCode) != customerCode) {
+        partners_.setValue(kCarrierCode, customerCode);
+    }
+}
+
+bool PartnerMasterRules::carrierCodeLeft() { return zeroFill(kCarrierCode); }
+
+void PartnerMasterRules::siteFlagEntered() {
+    if (hasRecord() && partners_.isNull(kSiteFlag)) {
+        partners_.setValue(kSiteFlag, QStringLiteral("2"));
+    }
+}
+
+// An empty code is no code: it is stored as NULL when the record bar gets the cursor, so
+// it is left alone here. Anything else typed that cannot be filled keeps the cursor in
+// the field with the text as typed.
+bool PartnerMasterRules::zeroFill(const QString& column) {
+    if (!hasRecord()) return true;
+    const QString typed = partners_.text(column);
+    if (typed.isEmpty()) return true;
+    const std::optional<QString> filled = zeroFilledPartnerCode(typed);
+    if (!filled) {
+        messages_.notice(notAnIntegerMessage(typed));
+        return false;
+    }
+    if (*filled != typed) partners_.setValue(column, *filled);
+    return true;
+}
+
+bool PartnerMasterRules::isRegistered(const QString& code) {
+    QueryDataset& count = data_.qExpr();
+    count.close();
+    count.clearSql();
+    count.addSql(QStringLiteral("SELECT COUNT(*) FROM HIMAS3"));
+    count.addSql(QStringLiteral("WHERE KCODE = ") + sqlQuote(code));
+    count.open();
+    const qint64 registered = count.value(QStringLiteral("Expr1000")).toLongLong();
+    count.close();
+    return registered > 0;
+}
+
+void PartnerMasterRules::recordBarEntered() {
+    if (!hasRecord()) return;
+    for (const QString& column : {kCustomerCode, kCarrierCode}) {
+        if (!partners_.isNull(column) && partners_.text(column).isEmpty()) {
+            partners_.clear(column);
+        }
+    }
+}
+
+void PartnerMasterRules::recordBarLeft() {
+    try {
+        const QVariant code = hasRecord() ? partners_.value(kCustomerCode) : QVariant();
+        reopenList();
+        if (!code.isNull()) list_.locate(QStringLiteral("KCODE"), code);
+    } catch (const DbError& error) {
+        messages_.error(error.message());
+    }
+}
+
+void PartnerMasterRules::setListFilter(ListFilter filter) {
+    try {
+        listFilter_ = filter;
+        reopenList();
+        showPartnerOfListRow();
+    } catch (const DbError& error) {
+        messages_.error(error.message());
+    }
+}
+
+void PartnerMasterRules::listRowPicked() {
+    try {
+        showPartnerOfListRow();
+    } catch (const DbError& error) {
+        messages_.error(error.message());
+    }
+}
+
+// Partners of kind "0" (both) are listed only when the list is not filtered.
+void PartnerMasterRules::reopenList() {
+    QStringList sql{QStringLiteral("SELECT * FROM HIMAS3")};
+    if (listFilter_ == Customers) sql << QStringLiteral("WHERE KY_KBN = '1'");
+    if (listFilter_ == Carriers) sql << QStringLiteral("WHERE KY_KBN = '2'");
+    list_.close();
+    list_.setSql(sql);
+    list_.open();
+}
+
+void PartnerMasterRules::showPartnerOfListRow() {
+    // An empty list leaves the form with no partner.
+    showPartner(list_.isEmpty() ? QVariant(QString()) : list_.value(kCustomerCode));
+}
+
+// The form shows one partner: HIMAS3 filtered to its code. A pending change is posted
+// first; when the database refuses it, DbError leaves the form as it was.
+void PartnerMasterRules::showPartner(const QVariant& code) {
+    partners_.setFiltered(false);
+    partners_.setFilter(code.isNull() ? QStringLiteral("KCODE IS NULL")
+                                      : QStringLiteral("KCODE = ") + sqlQuote(code.toString()));
+    partners_.setFiltered(true);
+}
+
+void PartnerMasterRules::rememberEditedCode() {
+    editing_ = true;
+    editedCode_ = partners_.value(kCustomerCode);
+}
+
+// A partner posted under a code other than the one the form is tied to (a new partner,
+// or a changed code) would vanish from the form; the form follows it instead.
+void PartnerMasterRules::followPostedPartner() {
+    if (!editing_) return;
+    editing_ = false;
+    if (!partners_.isFiltered()) return;
+    if (partners_.recNo() >= 0 && partners_.value(kCustomerCode) == editedCode_) return;
+    try {
+        showPartner(editedCode_);
+    } catch (const DbError& error) {
+        messages_.error(error.message());
+    }
+}
+
+}  // namespace vantir

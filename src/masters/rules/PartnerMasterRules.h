@@ -1,0 +1,106 @@
+#pragma once
+
+#include "data/HookTarget.h"
+#include "platform/dataset/Event.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace vantir {
+
+class DataModule1;
+class Dataset;
+class HookTargets;
+class Messages;
+class QueryDataset;
+class TableDataset;
+
+// The partner master (取引先マスタ, mode Tokui_mas) without its window: the enter and
+// leave logic of its fields, the list of partners with its filter, and the record form
+// tied to the partner picked in the list. The form edits HIMAS3, the list is Q_HIM3.
+//
+// It is the screen the HIMAS3 record hooks serve under Tokui_mas: they keep its
+// new-record mark, "1" from the insertion of a partner until it is posted or cancelled,
+// which is how a new partner is told from a changed one.
+//
+// Every operation shows what goes wrong through Messages; a database error ends the
+// operation and keeps what the user typed.
+class PartnerMasterRules : public HookTarget {
+public:
+    static inline const QString kModeName = QStringLiteral("Tokui_mas");
+
+    // The items of the list filter ComboBox1.
+    enum ListFilter { AllPartners = 0, Customers = 1, Carriers = 2 };
+
+    // Attaches itself to targets under Tokui_mas; the views, targets and messages must
+    // outlive it.
+    PartnerMasterRules(DataModule1& data, HookTargets& targets, Messages& messages);
+    ~PartnerMasterRules() override;
+    PartnerMasterRules(const PartnerMasterRules&) = delete;
+    PartnerMasterRules& operator=(const PartnerMasterRules&) = delete;
+
+    // Opens the partners in code order, the list of all of them, the branches and the two
+    // code lists; the form shows the first partner. Throws DbError.
+    void open();
+    // Closes what open() opened, dropping a pending edit.
+    void close();
+
+    TableDataset& partners() const { return partners_; }  // HIMAS3, the record form
+    QueryDataset& list() const { return list_; }          // Q_HIM3
+    Dataset& branches() const;                            // HIMAS1
+    Dataset& siteFlags() const;                           // f_siteF
+    Dataset& depositKinds() const;                        // f_YokinF
+
+    // The new-record mark (EditName), set by the HIMAS3 hooks.
+    QString newRecordMark() const override { return mark_; }
+    void setNewRecordMark(const QString& mark) override;
+    bool isNewRecord() const { return mark_ == QLatin1String("1"); }
+    Event<const QString&> newRecordMarkChanged;
+
+    // --- Enter and leave logic of the form's fields ------------------------------------
+    // They return false when the cursor is to stay in the field.
+    bool kindLeft();              // KY_KBN: kind "0" (both) when left empty
+    bool customerCodeLeft();      // KCODE: zero-fill, then the duplicate check
+    void carrierCodeEntered();    // YCODE: a new partner's carrier code is its KCODE
+    bool carrierCodeLeft();       // YCODE: zero-fill
+    void siteFlagEntered();       // SIMEFLG: "2" (normal) when NULL
+
+    // --- The record bar -----------------------------------------------------------------
+    // Before any command runs: codes are never stored as empty text, only as NULL.
+    void recordBarEntered();
+    // After a command: the list is read again and its cursor put on the form's partner.
+    void recordBarLeft();
+
+    // --- The list -----------------------------------------------------------------------
+    ListFilter listFilter() const { return listFilter_; }
+    // A new choice in the filter box: the list is read again and the form shows its first
+    // partner.
+    void setListFilter(ListFilter filter);
+    // The list's current row was picked: the form shows that partner.
+    void listRowPicked();
+
+private:
+    bool hasRecord() const;
+    bool zeroFill(const QString& column);
+    bool isRegistered(const QString& code);
+    void reopenList();
+    void showPartner(const QVariant& code);
+    void showPartnerOfListRow();
+    void rememberEditedCode();
+    void followPostedPartner();
+
+    DataModule1& data_;
+    HookTargets& targets_;
+    Messages& messages_;
+    TableDataset& partners_;
+    QueryDataset& list_;
+    QString mark_;
+    ListFilter listFilter_ = AllPartners;
+    // The customer code of the record being edited, so that the form can follow the
+    // partner after its post even when the code is not the one the form was tied to.
+    QVariant editedCode_;
+    bool editing_ = false;
+    int subscriptions_[5] = {};
+};
+
+}  // namespace vantir
