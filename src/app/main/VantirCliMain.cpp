@@ -22,6 +22,10 @@ const CommandEntry kCommands[] = {
     {"sql", vantir::runSqlCommand,
      "sql [--work] \"STATEMENT\"  run one statement on the main database (or the working\n"
      "                          copy): a header line, then one tab-separated line per row"},
+    {"date", vantir::runDateCommand,
+     "date RULE VALUES...       what a closing-day or due-date rule gives: closing-period C\n"
+     "                          YY/MM | fiscal-start YY/MM VKETU VSIM | due-by-site YY/MM C\n"
+     "                          SITE | due-by-payday YY/MM C MONTHS PAYDAY"},
     {"help", runHelpCommand, "help                      list the commands"},
 };
 
