@@ -1,0 +1,186 @@
+#include "platform/ui/RecordBar.h"
+
+#include "platform/dataset/Dataset.h"
+#include "platform/system/Messages.h"
+#include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/LookupComboBox.h"
+#include "platform/ui/ScreenCommand.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+namespace vantir {
+
+namespace {
+
+struct ButtonText {
+    QString caption;
+    QString objectName;
+};
+
+const std::array<ButtonText, RecordBar::kButtonCount>& buttonTexts() {
+    static const std::array<ButtonText, RecordBar::kButtonCount> texts{{
+        {QStringLiteral("&F 先頭"), QStringLiteral("nbFirst")},
+        {QStringLiteral("&P 前行"), QStringLiteral("nbPrior")},
+        {QStringLiteral("&N 次行"), QStringLiteral("nbNext")},
+        {QStringLiteral("&L 最後"), QStringLiteral("nbLast")},
+        {QStringLiteral("&A 追加"), QStringLiteral("nbInsert")},
+        {QStringLiteral("&D 削除"), QStringLiteral("nbDelete")},
+        {QStringLiteral("&E 編集"), QStringLiteral("nbEdit")},
+        {QStringLiteral("&O 登録"), QStringLiteral("nbPost")},
+        {QStringLiteral("&C 取消"), QStringLiteral("nbCancel")},
+        {QStringLiteral("&R 更新"), QStringLiteral("nbRefresh")},
+    }};
+    return texts;
+}
+
+}  // namespace
+
+const QString& RecordBar::caption(Button button) { return buttonTexts().at(button).caption; }
+
+const QString& RecordBar::deleteQuestion() {
+    static const QString question = QStringLiteral("レコードを削除してもよいですか？");
+    return question;
+}
+
+RecordBar::RecordBar(Dataset& dataset, Messages& messages, const QString& objectName,
+                     QWidget* parent)
+    : QWidget(parent), dataset_(dataset), messages_(messages) {
+    setObjectName(objectName);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    for (int i = 0; i < kButtonCount; ++i) {
+        const auto button = static_cast<Button>(i);
+        auto* pushButton = new QPushButton(caption(button), this);
+        pushButton->setObjectName(buttonTexts().at(i).objectName);
+        pushButton->setToolTip(caption(button));
+        connect(pushButton, &QPushButton::clicked, this, [this, button] { run(button); });
+        layout->addWidget(pushButton);
+        buttons_.at(i) = pushButton;
+    }
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { followFocus(now); });
+
+    const auto update = [this] { updateButtons(); };
+    subscriptions_.add(dataset_.stateChanged, update);
+    subscriptions_.add(dataset_.afterScroll, update);
+    subscriptions_.add(dataset_.rowsChanged, update);
+    updateButtons();
+}
+
+RecordBar::~RecordBar() = default;
+
+void RecordBar::setVisibleButtons(const QList<Button>& buttons) {
+    for (int i = 0; i < kButtonCount; ++i)
+        buttons_.at(i)->setVisible(buttons.contains(static_cast<Button>(i)));
+}
+
+void RecordBar::setFieldWidget(const QString& column, QWidget* field) {
+    fields_.insert(column.toUpper(), field);
+}
+
+bool RecordBar::run(Button button) {
+    bool done = false;
+    const bool ran = runScreenCommand(*this, messages_, [&] { done = execute(button); });
+    if (ran && done) Q_EMIT executed(button);
+    return ran && done;
+}
+
+bool RecordBar::execute(Button button) {
+    switch (button) {
+        case First:
+        case Prior:
+        case Next:
+        case Last:
+        case Refresh:
+            if (!postPending()) return false;
+            if (button == First) dataset_.first();
+            if (button == Prior) dataset_.prior();
+            if (button == Next) dataset_.next();
+            if (button == Last) dataset_.last();
+            if (button == Refresh) dataset_.refresh();
+            return true;
+        case Insert:
+            if (!postPending()) return false;
+            dataset_.append();
+            return true;
+        case Delete: {
+            if (!messages_.question(deleteQuestion(), QStringLiteral("確認"))) return false;
+            const Result result = dataset_.remove();
+            if (!result) showRefusal(result);
+            return result.ok;
+        }
+        case Edit:
+            dataset_.edit();
+            return true;
+        case Post: {
+            const Result result = dataset_.post();
+            if (!result) showRefusal(result);
+            return result.ok;
+        }
+        case Cancel:
+            dataset_.cancel();
+            return true;
+    }
+    return false;
+}
+
+bool RecordBar::postPending() {
+    // Posted here rather than by the move itself, so that a refusal can name its field.
+    if (!dataset_.isEditing() || !dataset_.isModified()) return true;
+    const Result result = dataset_.post();
+    if (!result) showRefusal(result);
+    return result.ok;
+}
+
+void RecordBar::showRefusal(const Result& result) {
+    messages_.error(result.message);
+    QWidget* field = fieldWidget(result.field);
+    if (!field) return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+}
+
+QWidget* RecordBar::fieldWidget(const QString& column) const {
+    if (column.isEmpty()) return nullptr;
+    if (QWidget* field = fields_.value(column.toUpper())) return field;
+    const auto sameColumn = [&](const QString& other) {
+        return other.compare(column, Qt::CaseInsensitive) == 0;
+    };
+    for (BoundLineEdit* edit : window()->findChildren<BoundLineEdit*>()) {
+        if (&edit->dataset() == &dataset_ && edit->row() < 0 && sameColumn(edit->column()))
+            return edit;
+    }
+    for (LookupComboBox* box : window()->findChildren<LookupComboBox*>()) {
+        if (&box->dataset() == &dataset_ && sameColumn(box->column())) return box;
+    }
+    return nullptr;
+}
+
+void RecordBar::updateButtons() {
+    const bool open = dataset_.isOpen();
+    const bool editing = open && dataset_.isEditing();
+    const bool up = open && !dataset_.bof();
+    const bool down = open && !dataset_.eof();
+    const bool any = open && !dataset_.isEmpty();
+    const std::array<bool, kButtonCount> enabled{up,  up,       down,    down,    open,
+                                                 any, !editing && open, editing, editing, open};
+    for (int i = 0; i < kButtonCount; ++i) buttons_.at(i)->setEnabled(enabled.at(i));
+}
+
+void RecordBar::followFocus(QWidget* now) {
+    // The cursor going to a message box or another window is no leave: it comes back.
+    if (!now || now->window() != window()) return;
+    const bool inside = now == this || isAncestorOf(now);
+    if (inside == hasFocus_) return;
+    hasFocus_ = inside;
+    if (inside) {
+        Q_EMIT focusEntered();
+    } else {
+        Q_EMIT focusLeft();
+    }
+}
+
+}  // namespace vantir

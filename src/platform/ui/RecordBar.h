@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/ui/EventSubscriptions.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+
+class QPushButton;
+
+namespace vantir {
+
+class Dataset;
+class Messages;
+struct Result;
+
+// The record command bar of a screen: ten text buttons in fixed positions, each with its
+// caption as its hint, of which the screen shows the ones it offers. Their enabled
+// states follow the dataset: moving back is offered away from the first record, moving
+// on away from the last, post and cancel while a record is edited, edit while not.
+// Deleting asks first. A refused post shows its message, keeps the record buffer and
+// puts the cursor on the field at fault. The bar tells when the cursor comes into it
+// and when it leaves (screens tidy the record before a command and refresh after one).
+class RecordBar : public QWidget {
+    Q_OBJECT
+
+public:
+    enum Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
+    static constexpr int kButtonCount = Refresh + 1;
+
+    static const QString& caption(Button button);
+    static const QString& deleteQuestion();
+
+    // objectName: the bar's control name on its screen (DBNavigator1, ...).
+    RecordBar(Dataset& dataset, Messages& messages, const QString& objectName,
+              QWidget* parent = nullptr);
+    ~RecordBar() override;
+
+    QPushButton* button(Button button) const { return buttons_.at(button); }
+    // Shows the buttons the screen offers and hides the others.
+    void setVisibleButtons(const QList<Button>& buttons);
+    // The field the cursor goes to when a post is refused for the column; bound fields
+    // of the bar's window are found without this.
+    void setFieldWidget(const QString& column, QWidget* field);
+
+    // Runs a command as its button does. True when it ran to its end.
+    bool run(Button button);
+
+Q_SIGNALS:
+    void focusEntered();
+    void focusLeft();
+    void executed(vantir::RecordBar::Button button);
+
+private:
+    bool execute(Button button);
+    bool postPending();
+    void showRefusal(const Result& result);
+    QWidget* fieldWidget(const QString& column) const;
+    void updateButtons();
+    void followFocus(QWidget* now);
+
+    Dataset& dataset_;
+    Messages& messages_;
+    std::array<QPushButton*, kButtonCount> buttons_{};
+    QHash<QString, QPointer<QWidget>> fields_;
+    bool hasFocus_ = false;
+    EventSubscriptions subscriptions_;
+};
+
+}  // namespace vantir
