@@ -1,5 +1,6 @@
 #include "app/daterules/DateRuleInput.h"
 
+#include "app/daterules/DateRuleMessages.h"
 #include "platform/dates/DateText.h"
 
 namespace vantir {
@@ -22,6 +23,19 @@ std::optional<int> readRuleNumber(const QString& text, int maxDigits) {
         value = value * 10 + (ch.unicode() - u'0');
     }
     return value;
+}
+
+DateRuleResult<ClosingMonth> readClosingMonth(const QString& closingDay, const QString& month,
+                                              const QString& closingDayMessage) {
+    using Result = DateRuleResult<ClosingMonth>;
+    if (closingDay.trimmed().isEmpty() || month.trimmed().isEmpty()) {
+        return Result::refused(dateRuleMessage::enterClosingDayOrMonth);
+    }
+    const std::optional<RuleMonth> ruleMonth = readRuleMonth(month);
+    if (!ruleMonth) return Result::refused(dateRuleMessage::month);
+    const std::optional<int> day = readRuleNumber(closingDay, 2);
+    if (!day || *day < 1) return Result::refused(closingDayMessage);
+    return Result::of({*ruleMonth, *day});
 }
 
 QString twoDigitText(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "app/daterules/DateRuleResult.h"
+
 namespace vantir {
 
 // A month "yy/mm" as the date rules work on it: the two-digit texts for the two-digit
@@ -21,6 +23,17 @@ std::optional<RuleMonth> readRuleMonth(const QString& text);
 // around it are ignored (fixed-width text columns may keep them); anything else, signs
 // included, is no number.
 std::optional<int> readRuleNumber(const QString& text, int maxDigits);
+
+// The closing day and month a period or due date is worked out from.
+struct ClosingMonth {
+    RuleMonth month;
+    int closingDay = 0;  // 1..99; "99" and, for the due dates, anything above 28 = month end
+};
+
+// Reads both, or gives the message that stops the operation: "締日又は月度に入力して下さい。"
+// when either is empty, otherwise the month's message or `closingDayMessage`.
+DateRuleResult<ClosingMonth> readClosingMonth(const QString& closingDay, const QString& month,
+                                              const QString& closingDayMessage);
 
 // A day or month number as two-digit text ("5" -> "05").
 QString twoDigitText(int value);

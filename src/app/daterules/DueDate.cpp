@@ -17,9 +17,10 @@ constexpr int kDaysPerSiteStep = 30;
 
 // The closing date of the month: its closing day, or its last day for a closing day
 // above 28 (every month has a 28th, so those are fixed days).
-QDate closingDate(const RuleMonth& month, int closingDay) {
-    if (closingDay > kLastFixedClosingDay) return lastDayOfMonth(month.year, month.month);
-    return QDate(month.year, month.month, closingDay);
+QDate closingDate(const ClosingMonth& input) {
+    const RuleMonth& month = input.month;
+    if (input.closingDay > kLastFixedClosingDay) return lastDayOfMonth(month.year, month.month);
+    return QDate(month.year, month.month, input.closingDay);
 }
 
 // Day `day` of the month that `steps` 30-day steps from the closing date reach, or that
@@ -36,31 +37,23 @@ QString dayOfMonthReached(const QDate& closing, int steps, int day) {
 DateRuleResult<QString> DueDateBySite(const QString& month, const QString& closingDay,
                                       const QString& siteDays) {
     using Result = DateRuleResult<QString>;
-    if (closingDay.trimmed().isEmpty() || month.trimmed().isEmpty()) {
-        return Result::refused(dateRuleMessage::enterClosingDayOrMonth);
-    }
-    const std::optional<RuleMonth> ruleMonth = readRuleMonth(month);
-    if (!ruleMonth) return Result::refused(dateRuleMessage::month);
-    const std::optional<int> day = readRuleNumber(closingDay, 2);
-    if (!day || *day < 1) return Result::refused(dateRuleMessage::closingDay);
+    const auto input = readClosingMonth(closingDay, month, dateRuleMessage::closingDay);
+    if (!input) return Result::refused(input.message);
     const std::optional<int> site = readRuleNumber(siteDays, 3);
     if (!site) return Result::refused(dateRuleMessage::siteDays);
 
     // A site that is not a multiple of 30 counts its whole 30-day steps only, whatever
     // the closing day: 45 days after the 20th is the 20th of the next month.
-    const bool monthEnd = *day > kLastFixedClosingDay;
-    return Result::of(dayOfMonthReached(closingDate(*ruleMonth, *day), *site / kDaysPerSiteStep,
-                                        monthEnd ? 0 : *day));
+    const int day = input.value->closingDay;
+    return Result::of(dayOfMonthReached(closingDate(*input.value), *site / kDaysPerSiteStep,
+                                        day > kLastFixedClosingDay ? 0 : day));
 }
 
 DateRuleResult<QString> DueDateByPayDay(const QString& month, const QString& closingDay,
                                         const QString& siteMonths, const QString& payDay) {
     using Result = DateRuleResult<QString>;
-    if (month.trimmed().isEmpty()) return Result::refused(dateRuleMessage::enterClosingDayOrMonth);
-    const std::optional<RuleMonth> ruleMonth = readRuleMonth(month);
-    if (!ruleMonth) return Result::refused(dateRuleMessage::month);
-    const std::optional<int> day = readRuleNumber(closingDay, 2);
-    if (!day || *day < 1) return Result::refused(dateRuleMessage::ownClosingDay);
+    const auto input = readClosingMonth(closingDay, month, dateRuleMessage::ownClosingDay);
+    if (!input) return Result::refused(input.message);
     const std::optional<int> steps = readRuleNumber(siteMonths, 2);
     if (!steps) return Result::refused(dateRuleMessage::paymentSite);
     const std::optional<int> pay = readRuleNumber(payDay, 2);
@@ -69,7 +62,7 @@ DateRuleResult<QString> DueDateByPayDay(const QString& month, const QString& clo
     }
 
     return Result::of(
-        dayOfMonthReached(closingDate(*ruleMonth, *day), *steps, *pay == kMonthEnd ? 0 : *pay));
+        dayOfMonthReached(closingDate(*input.value), *steps, *pay == kMonthEnd ? 0 : *pay));
 }
 
 }  // namespace vantir
