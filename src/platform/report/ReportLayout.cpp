@@ -5,6 +5,8 @@
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportError.h"
 
+#include <algorithm>
+
 namespace vantir {
 
 namespace {
@@ -77,11 +79,19 @@ QVariantList ReportLayout::keysOf(const ReportRow& row) {
 
 void ReportLayout::printGroupHeaders(int fromLevel, const ReportRow& row) {
     const auto& groups = definition_.groups();
+    // A group's headings never stand alone at the foot of a page: they go where the
+    // group's first row fits below them.
+    double keepWith = definition_.detail() ? definition_.detail()->height() : 0.0;
+    for (int level = fromLevel; level < int(groups.size()); ++level)
+        if (const ReportBand* header = groups[level].header()) keepWith += header->height();
     for (int level = fromLevel; level < int(groups.size()); ++level) {
         // Honoured by whichever band comes next: the header, or the detail when the group
         // has no header.
         if (groups[level].startOnNewPage()) newPagePending_ = true;
-        if (const ReportBand* header = groups[level].header()) printBand(*header, row);
+        if (const ReportBand* header = groups[level].header()) {
+            printBand(*header, row, keepWith);
+            keepWith -= header->height();
+        }
     }
 }
 
@@ -109,8 +119,8 @@ void ReportLayout::printDetail(const ReportRow& row) {
     detailColumn_ = detail->columns() > 1 ? 1 : 0;
 }
 
-void ReportLayout::printBand(const ReportBand& band, const ReportRow& row) {
-    makeRoom(band, row);
+void ReportLayout::printBand(const ReportBand& band, const ReportRow& row, double keepWith) {
+    makeRoom(band, row, std::max(keepWith, band.height()));
     countRows();
     draw(band, row, definition_.pageSetup().bodyRect().left(), y_);
     y_ += band.height();
@@ -119,7 +129,7 @@ void ReportLayout::printBand(const ReportBand& band, const ReportRow& row) {
 }
 
 void ReportLayout::printAtPageFoot(const ReportBand& band, const ReportRow& row) {
-    makeRoom(band, row);
+    makeRoom(band, row, band.height());
     countRows();
     draw(band, row, definition_.pageSetup().bodyRect().left(), bodyBottom() - band.height());
     y_ = bodyBottom();
@@ -127,10 +137,10 @@ void ReportLayout::printAtPageFoot(const ReportBand& band, const ReportRow& row)
     detailColumn_ = 0;
 }
 
-void ReportLayout::makeRoom(const ReportBand& band, const ReportRow& row) {
+void ReportLayout::makeRoom(const ReportBand& band, const ReportRow& row, double height) {
     if (!pageOpen_) startPage(row);
     const bool wantsNewPage = band.forceNewPage() || newPagePending_;
-    const bool fits = y_ + band.height() <= bodyBottom() + kFitTolerance;
+    const bool fits = y_ + height <= bodyBottom() + kFitTolerance;
     newPagePending_ = false;
     // A page with nothing but its headings takes the band even when it does not fit:
     // a new page would have no more room.

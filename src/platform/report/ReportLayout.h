@@ -33,12 +33,13 @@ private:
     void printGroupHeaders(int fromLevel, const ReportRow& row);
     void printGroupFooters(int fromLevel);
     void printDetail(const ReportRow& row);
-    void printBand(const ReportBand& band, const ReportRow& row);
+    // keepWith: the room the band needs below it on the same page, itself included.
+    void printBand(const ReportBand& band, const ReportRow& row, double keepWith = 0.0);
     void printAtPageFoot(const ReportBand& band, const ReportRow& row);
 
-    // Opens a page when none is open, and begins a new one when the band must not or
-    // cannot go on this one.
-    void makeRoom(const ReportBand& band, const ReportRow& row);
+    // Opens a page when none is open, and begins a new one when the band must not go on
+    // this one or height mm no longer fit on it.
+    void makeRoom(const ReportBand& band, const ReportRow& row, double height);
     void startPage(const ReportRow& row);
     void endPage();
     bool pageFooterOnThisPage() const;

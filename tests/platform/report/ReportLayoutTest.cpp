@@ -289,6 +289,26 @@ TEST(ReportGroupsTest, AGroupStartsOnANewPageWithoutAnEmptyFirstOrLastPage) {
     EXPECT_DOUBLE_EQ(findText(model.pages[1], QStringLiteral("000002"))->rect.top(), 10.0);
 }
 
+TEST(ReportGroupsTest, AGroupHeaderIsNotLeftAloneAtTheFootOfAPage) {
+    // 277 mm inside the margins: the header of B (10 mm) would fit after two rows of
+    // 100 mm, its first row would not.
+    ReportDefinition report(QStringLiteral("一覧"),
+                            PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
+    report.addGroup(QStringLiteral("KCODE"))
+        .setHeader(10)
+        .add(ReportElement::expression(
+            [](const ReportContext& r) { return QVariant(QStringLiteral("H") + r.text("KCODE")); },
+            0, 0, 20, 5));
+    report.setDetail(100).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
+    RowListCursor rows = receipts({{"A", qint64(1), "1"}, {"A", qint64(2), "2"}, {"B", qint64(3), "3"}});
+
+    const PageModel model = ReportLayout::run(report, rows);
+
+    ASSERT_EQ(model.pages.size(), 2);
+    EXPECT_EQ(model.pages[0].textValues(), (QStringList{"HA", "1", "2"}));
+    EXPECT_EQ(model.pages[1].textValues(), (QStringList{"HB", "3"}));
+}
+
 TEST(ReportBandsTest, ASummaryThatForcesANewPageOrSitsAtTheFoot) {
     struct Case {
         const char* name;

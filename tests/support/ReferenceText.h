@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <gtest/gtest.h>
+
+namespace vantir::test {
+
+// Compares a text (a page model's dump, say) with a reference file kept in the folder
+// "reference" beside the test's source file (pass __FILE__):
+//   EXPECT_TRUE(matchesReference(dumpPageModel(model), __FILE__, "receipt_list.txt"));
+// Run with VANTIR_UPDATE_REFERENCES=1 to write the texts as the new references, then
+// review the difference in git before committing it.
+::testing::AssertionResult matchesReference(const QString& actual, const char* testSourceFile,
+                                            const QString& referenceName);
+
+}  // namespace vantir::test
