@@ -12,6 +12,10 @@ struct DateCommandCase {
     QString err;  // a leading "usage:" is enough for usage errors
 };
 
+void PrintTo(const DateCommandCase& c, std::ostream* os) {
+    *os << "date " << c.args.join(u' ').toStdString();
+}
+
 class DateCommand : public ::testing::TestWithParam<DateCommandCase> {};
 
 TEST_P(DateCommand, PrintsTheRuleResultOrItsMessage) {

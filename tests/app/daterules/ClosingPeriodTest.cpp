@@ -13,6 +13,8 @@ struct PeriodCase {
     const char* end;
 };
 
+void PrintTo(const PeriodCase& c, std::ostream* os) { *os << c.closingDay << " " << c.month; }
+
 class ClosingPeriodRule : public ::testing::TestWithParam<PeriodCase> {};
 
 TEST_P(ClosingPeriodRule, GivesStartAndEnd) {

@@ -13,6 +13,10 @@ struct SiteCase {
     const char* due;
 };
 
+void PrintTo(const SiteCase& c, std::ostream* os) {
+    *os << c.month << " " << c.closingDay << " site " << c.site;
+}
+
 class DueDateBySiteRule : public ::testing::TestWithParam<SiteCase> {};
 
 TEST_P(DueDateBySiteRule, GivesTheStoredDueDate) {
@@ -49,6 +53,10 @@ struct PayDayCase {
     const char* VYOT;
     const char* due;
 };
+
+void PrintTo(const PayDayCase& c, std::ostream* os) {
+    *os << c.month << " " << c.VSIM << " " << c.VSIT << " " << c.VYOT;
+}
 
 class DueDateByPayDayRule : public ::testing::TestWithParam<PayDayCase> {};
 

@@ -13,6 +13,10 @@ struct FiscalCase {
     const char* start;
 };
 
+void PrintTo(const FiscalCase& c, std::ostream* os) {
+    *os << c.month << " VKETU " << c.VKETU << " VSIM " << c.VSIM;
+}
+
 class FiscalYearStartRule : public ::testing::TestWithParam<FiscalCase> {};
 
 TEST_P(FiscalYearStartRule, GivesTheFirstDayOfTheFiscalYear) {

@@ -10,6 +10,8 @@ struct WidthCase {
     int bytes;
 };
 
+void PrintTo(const WidthCase& c, std::ostream* os) { *os << (*c.text ? c.text : "(empty)"); }
+
 class Cp932Width : public ::testing::TestWithParam<WidthCase> {};
 
 // Widths as the tables count them, each agreeing with what is actually written.

@@ -12,6 +12,8 @@ struct YearCase {
     int year;
 };
 
+void PrintTo(const YearCase& c, std::ostream* os) { *os << c.today << " yy " << c.yy; }
+
 class TwoDigitYear : public ::testing::TestWithParam<YearCase> {};
 
 // The window runs from fifty years before today's year to forty-nine after it.
