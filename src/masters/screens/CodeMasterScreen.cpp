@@ -1,0 +1,67 @@
+#include "masters/screens/CodeMasterScreen.h"
+
+#include "masters/screens/FieldForm.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/DatasetGrid.h"
+#include "platform/ui/KeyHandler.h"
+#include "platform/ui/RecordBar.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vantir {
+
+CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, DataModule1& data,
+                                   Messages& messages, QWidget* parent)
+    : Screen(messages, parent), rules_(description, data) {
+    setObjectName(description.modeName);
+    setWindowTitle(description.caption);
+    rules_.open();
+    TableDataset& table = rules_.table();
+
+    auto* form = new FieldForm(table, messages, this);
+    code_ = form->addField(description.codeColumn, description.codeCaption, InputMode::Direct);
+    name_ = form->addField(description.nameColumn, description.nameCaption, InputMode::Hiragana);
+
+    list_ = new DatasetGrid(table,
+                            {{description.codeColumn, description.listCodeTitle},
+                             {description.nameColumn, description.listNameTitle}},
+                            messages, this);
+    list_->setObjectName(QStringLiteral("DBGrid1"));
+
+    bar_ = new RecordBar(table, messages, QStringLiteral("DBNavigator1"), this);
+    bar_->setVisibleButtons(
+        {RecordBar::Insert, RecordBar::Delete, RecordBar::Post, RecordBar::Cancel});
+    // A new record is typed at once, starting with its code.
+    connect(bar_, &RecordBar::executed, this, [this](RecordBar::Button button) {
+        if (button == RecordBar::Insert) code_->setFocus(Qt::OtherFocusReason);
+    });
+
+    close_ = new QPushButton(QStringLiteral("&Q 閉じる"), this);
+    close_->setObjectName(QStringLiteral("btnClose"));
+    connect(close_, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(form, 0, Qt::AlignTop);
+    top->addWidget(list_, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(bar_);
+    bottom->addStretch(1);
+    bottom->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(bottom);
+
+    setTabOrder(code_, name_);
+    keys().setSequence({code_, name_});
+    keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
+
+    connect(this, &Screen::closed, this, [this] { rules_.close(); });
+}
+
+// Released by the next command without being closed, the screen still closes its table.
+CodeMasterScreen::~CodeMasterScreen() { rules_.close(); }
+
+}  // namespace vantir
