@@ -45,14 +45,14 @@ ColumnInfo columnInfoFromDeclaredType(const QString& name, const QString& declar
 
 QString declaredTypeFor(ColumnType type, int width) {
     switch (type) {
-    case ColumnType::Int:
-        return QStringLiteral("INT");
-    case ColumnType::Small:
-        return QStringLiteral("SMALLINT");
-    case ColumnType::Float:
-        return QStringLiteral("DOUBLE");
-    case ColumnType::Text:
-        break;
+        case ColumnType::Int:
+            return QStringLiteral("INT");
+        case ColumnType::Small:
+            return QStringLiteral("SMALLINT");
+        case ColumnType::Float:
+            return QStringLiteral("DOUBLE");
+        case ColumnType::Text:
+            break;
     }
     return width > 0 ? QStringLiteral("VARCHAR(%1)").arg(width) : QStringLiteral("VARCHAR");
 }

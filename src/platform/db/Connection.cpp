@@ -1,10 +1,6 @@
 #include "platform/db/Connection.h"
 
-#include "platform/db/DbError.h"
-#include "platform/db/JetDialect.h"
-#include "platform/db/JetFunctions.h"
-#include "platform/db/SqlTokenizer.h"
-#include "platform/db/Statement.h"
+#include <sqlite3.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +8,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sqlite3.h>
+
+#include "platform/db/DbError.h"
+#include "platform/db/JetDialect.h"
+#include "platform/db/JetFunctions.h"
+#include "platform/db/SqlTokenizer.h"
+#include "platform/db/Statement.h"
 
 namespace vantir {
 namespace {
@@ -150,7 +151,9 @@ bool Connection::tableExists(const QString& table) {
                .toLongLong() > 0;
 }
 
-QStringList Connection::columnNames(const QString& table) { return tableInfo(*this, table, "name"); }
+QStringList Connection::columnNames(const QString& table) {
+    return tableInfo(*this, table, "name");
+}
 
 QStringList Connection::declaredTypes(const QString& table) {
     return tableInfo(*this, table, "type");
@@ -181,10 +184,9 @@ void Connection::snapshotTo(const QString& destinationPath) {
     if (!copyFile.open())
         throw DbError(copyFile.errorString() + QStringLiteral(": ") + destinationPath);
     copyFile.close();
-    copyFile.setPermissions(destination.exists()
-                                ? destination.permissions()
-                                : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                      QFile::ReadOther);
+    copyFile.setPermissions(destination.exists() ? destination.permissions()
+                                                 : QFile::ReadOwner | QFile::WriteOwner |
+                                                       QFile::ReadGroup | QFile::ReadOther);
 
     sqlite3* copy = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(copyFile.fileName()).constData(), &copy,

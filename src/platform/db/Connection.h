@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/db/Statement.h"
-
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
 #include <utility>
 #include <vector>
+
+#include "platform/db/Statement.h"
 
 struct sqlite3;
 
@@ -21,7 +21,7 @@ using Params = std::vector<std::pair<QString, QVariant>>;
 // runs unchanged. Values are QVariant: an invalid QVariant is NULL, integers are qint64,
 // text is QString. All failures throw DbError with the engine's message.
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -60,7 +60,7 @@ public:
 
     sqlite3* handle() const { return db_; }
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     QString path_;
 };

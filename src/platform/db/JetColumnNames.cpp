@@ -1,10 +1,11 @@
 #include "platform/db/JetColumnNames.h"
 
-#include "platform/db/SqlTokenizer.h"
+#include <sqlite3.h>
 
 #include <QSet>
 #include <vector>
-#include <sqlite3.h>
+
+#include "platform/db/SqlTokenizer.h"
 
 namespace vantir {
 namespace {
@@ -16,9 +17,9 @@ QSet<QString> aliasesOf(const QString& sql) {
     bool afterAs = false;
     for (const SqlToken& token : tokens) {
         if (token.isBlank()) continue;
-        if (afterAs && (token.kind == SqlToken::Kind::Word ||
-                        token.kind == SqlToken::Kind::QuotedName ||
-                        token.kind == SqlToken::Kind::String)) {
+        if (afterAs &&
+            (token.kind == SqlToken::Kind::Word || token.kind == SqlToken::Kind::QuotedName ||
+             token.kind == SqlToken::Kind::String)) {
             aliases.insert(sqlTokenName(sql, token).toUpper());
         }
         afterAs = token.isWord(sql, u"AS");
@@ -48,11 +49,15 @@ QStringList jetColumnNames(sqlite3_stmt* stmt) {
     const QSet<QString> aliases = aliasesOf(utf8(sqlite3_sql(stmt)));
     for (int i = 0; i < count; ++i) {
         const QString name = utf8(sqlite3_column_name(stmt, i));
-        const bool fromTable = sqlite3_column_origin_name(stmt, i) != nullptr;
-        if (!fromTable && !aliases.contains(name.toUpper()) && !isPlainName(name)) {
-            names << QStringLiteral("Expr%1").arg(1000 + i);
-        } else {
+        const QString origin = utf8(sqlite3_column_origin_name(stmt, i));
+        if (aliases.contains(name.toUpper())) {
             names << name;
+        } else if (!origin.isEmpty()) {
+            names << origin;  // the table's own spelling, however the statement wrote it
+        } else if (isPlainName(name)) {
+            names << name;
+        } else {
+            names << QStringLiteral("Expr%1").arg(1000 + i);
         }
     }
     QStringList tables;

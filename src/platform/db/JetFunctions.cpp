@@ -1,12 +1,14 @@
 #include "platform/db/JetFunctions.h"
 
-#include "platform/dates/DateText.h"
-#include "platform/db/DbError.h"
+#include <sqlite3.h>
 
 #include <QDate>
 #include <cmath>
 #include <limits>
-#include <sqlite3.h>
+#include <optional>
+
+#include "platform/dates/DateText.h"
+#include "platform/db/DbError.h"
 
 namespace vantir {
 namespace {
@@ -33,27 +35,46 @@ bool anyNull(int argc, sqlite3_value** argv) {
     return false;
 }
 
-// A whole-number argument (a count or a position), as Jet rounds it.
-bool argWhole(sqlite3_value* value, qint64* out) {
+// Whole numbers stay inside qint64, with room for rounding.
+constexpr double wholeLimit = 9.2e18;
+
+struct Number {
+    bool whole;
+    qint64 integer;
+    double real;
+};
+
+// A numeric argument, text read as Jet reads it ("12" is 12); nullopt when it is no number.
+std::optional<Number> argNumber(sqlite3_value* value) {
     switch (sqlite3_value_numeric_type(value)) {
-    case SQLITE_INTEGER:
-        *out = sqlite3_value_int64(value);
-        return true;
-    case SQLITE_FLOAT:
-        *out = qint64(std::nearbyint(sqlite3_value_double(value)));
-        return true;
-    default:
-        return false;
+        case SQLITE_INTEGER:
+            return Number{true, sqlite3_value_int64(value), 0};
+        case SQLITE_FLOAT:
+            return Number{false, 0, sqlite3_value_double(value)};
+        default:
+            return std::nullopt;
     }
 }
 
-void putDouble(sqlite3_context* context, double value) {
-    constexpr double limit = 9.2e18;  // inside qint64 with room for rounding
-    if (value == std::floor(value) && std::fabs(value) < limit) {
-        sqlite3_result_int64(context, qint64(value));
-    } else {
-        sqlite3_result_double(context, value);
+using Rounding = double (*)(double);
+const Rounding halfToEven = [](double x) { return std::nearbyint(x); };  // Jet's CLng
+const Rounding downward = [](double x) { return std::floor(x); };        // Jet's Int
+
+// The argument made whole; nullopt, with the function's error set, when it cannot be.
+std::optional<qint64> argWhole(sqlite3_context* context, sqlite3_value* value, const char* function,
+                               Rounding round) {
+    const std::optional<Number> number = argNumber(value);
+    if (!number) {
+        resultError(context, function, "Type mismatch");
+        return std::nullopt;
     }
+    if (number->whole) return number->integer;
+    const double whole = round(number->real);
+    if (!(std::fabs(whole) < wholeLimit)) {
+        resultError(context, function, "Overflow");
+        return std::nullopt;
+    }
+    return qint64(whole);
 }
 
 // Characters of a text argument (code points, so a full-width character counts one).
@@ -91,22 +112,21 @@ void mid(sqlite3_context* context, int argc, sqlite3_value** argv) {
         sqlite3_result_null(context);
         return;
     }
-    qint64 start = 0;
-    qint64 count = std::numeric_limits<qint64>::max();
-    if (!argWhole(argv[1], &start) || (argc > 2 && !argWhole(argv[2], &count))) {
-        resultError(context, "Mid", "Type mismatch");
-        return;
-    }
-    if (start < 1 || count < 0) {
+    const std::optional<qint64> start = argWhole(context, argv[1], "Mid", halfToEven);
+    if (!start) return;
+    std::optional<qint64> count = std::numeric_limits<qint64>::max();
+    if (argc > 2) count = argWhole(context, argv[2], "Mid", halfToEven);
+    if (!count) return;
+    if (*start < 1 || *count < 0) {
         resultError(context, "Mid", "Invalid procedure call");
         return;
     }
     const std::u32string chars = argChars(argv[0]);
-    if (std::size_t(start - 1) >= chars.size()) {
+    if (std::size_t(*start - 1) >= chars.size()) {
         resultChars(context, {});
         return;
     }
-    resultChars(context, chars.substr(std::size_t(start - 1), std::size_t(count)));
+    resultChars(context, chars.substr(std::size_t(*start - 1), std::size_t(*count)));
 }
 
 void leftOrRight(sqlite3_context* context, sqlite3_value** argv, bool fromLeft) {
@@ -115,17 +135,14 @@ void leftOrRight(sqlite3_context* context, sqlite3_value** argv, bool fromLeft) 
         sqlite3_result_null(context);
         return;
     }
-    qint64 count = 0;
-    if (!argWhole(argv[1], &count)) {
-        resultError(context, name, "Type mismatch");
-        return;
-    }
-    if (count < 0) {
+    const std::optional<qint64> count = argWhole(context, argv[1], name, halfToEven);
+    if (!count) return;
+    if (*count < 0) {
         resultError(context, name, "Invalid procedure call");
         return;
     }
     const std::u32string chars = argChars(argv[0]);
-    const std::size_t take = std::min(chars.size(), std::size_t(count));
+    const std::size_t take = std::min(chars.size(), std::size_t(*count));
     resultChars(context, fromLeft ? chars.substr(0, take) : chars.substr(chars.size() - take));
 }
 
@@ -145,117 +162,97 @@ void len(sqlite3_context* context, int, sqlite3_value** argv) {
     sqlite3_result_int64(context, qint64(argChars(argv[0]).size()));
 }
 
-// Jet's Val: blanks anywhere are skipped, the longest leading number is read.
+// Jet's Val: blanks anywhere are skipped and the longest leading number is read
+// ("1 2 3abc" is 123); a text that starts with no number is 0.
 double leadingNumber(const QString& text) {
-    QString digits;
-    bool seenDigit = false, seenPoint = false, seenExponent = false;
+    QString number;
+    bool sawDigit = false, sawPoint = false, sawExponent = false;
     for (const QChar c : text) {
         if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
             c == QLatin1Char('\r'))
             continue;
-        const bool signAllowed =
-            digits.isEmpty() || digits.endsWith(QLatin1Char('e'));
-        if (c.isDigit() && c.unicode() < 0x80) {
-            seenDigit = true;
-        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && signAllowed) {
-        } else if (c == QLatin1Char('.') && !seenPoint && !seenExponent) {
-            seenPoint = true;
-        } else if ((c == QLatin1Char('e') || c == QLatin1Char('E') || c == QLatin1Char('d') ||
-                    c == QLatin1Char('D')) &&
-                   seenDigit && !seenExponent) {
-            seenExponent = true;
-            digits += QLatin1Char('e');
+        const bool sign = c == QLatin1Char('+') || c == QLatin1Char('-');
+        const bool exponentLetter = QStringLiteral("eEdD").contains(c);
+        if (c.unicode() >= '0' && c.unicode() <= '9') {
+            sawDigit = true;
+        } else if (sign && (number.isEmpty() || number.endsWith(QLatin1Char('e')))) {
+            // a sign may open the number or its exponent
+        } else if (c == QLatin1Char('.') && !sawPoint && !sawExponent) {
+            sawPoint = true;
+        } else if (exponentLetter && sawDigit && !sawExponent) {
+            sawExponent = true;
+            number += QLatin1Char('e');
             continue;
         } else {
             break;
         }
-        digits += c;
+        number += c;
     }
-    while (!digits.isEmpty()) {
+    while (!number.isEmpty()) {
         bool ok = false;
-        const double value = digits.toDouble(&ok);
+        const double value = number.toDouble(&ok);
         if (ok) return value;
-        digits.chop(1);  // "12e" or "-": drop the unfinished tail
+        number.chop(1);  // "12e" or "-": drop the unfinished tail
     }
     return 0;
 }
 
 void val(sqlite3_context* context, int, sqlite3_value** argv) {
     switch (sqlite3_value_type(argv[0])) {
-    case SQLITE_NULL:
-        sqlite3_result_null(context);
-        return;
-    case SQLITE_INTEGER:
-    case SQLITE_FLOAT:
-        sqlite3_result_value(context, argv[0]);
-        return;
-    default:
-        putDouble(context, leadingNumber(argText(argv[0])));
+        case SQLITE_NULL:
+            sqlite3_result_null(context);
+            return;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            sqlite3_result_value(context, argv[0]);
+            return;
+        default: {
+            const double number = leadingNumber(argText(argv[0]));
+            if (number == std::floor(number) && std::fabs(number) < wholeLimit) {
+                sqlite3_result_int64(context, qint64(number));
+            } else {
+                sqlite3_result_double(context, number);
+            }
+        }
     }
-}
-
-// A numeric argument, text converted as Jet converts it; false when it is no number.
-bool argNumber(sqlite3_value* value, double* out, bool* isInteger, qint64* integer) {
-    switch (sqlite3_value_numeric_type(value)) {
-    case SQLITE_INTEGER:
-        *isInteger = true;
-        *integer = sqlite3_value_int64(value);
-        return true;
-    case SQLITE_FLOAT:
-        *isInteger = false;
-        *out = sqlite3_value_double(value);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void roundedToWhole(sqlite3_context* context, sqlite3_value** argv, const char* name,
-                    double (*round)(double)) {
-    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-        sqlite3_result_null(context);
-        return;
-    }
-    double number = 0;
-    bool isInteger = false;
-    qint64 integer = 0;
-    if (!argNumber(argv[0], &number, &isInteger, &integer)) {
-        resultError(context, name, "Type mismatch");
-        return;
-    }
-    if (isInteger) {
-        sqlite3_result_int64(context, integer);
-        return;
-    }
-    const double whole = round(number);
-    if (!(std::fabs(whole) < 9.2e18)) {
-        resultError(context, name, "Overflow");
-        return;
-    }
-    sqlite3_result_int64(context, qint64(whole));
 }
 
 void cLng(sqlite3_context* context, int, sqlite3_value** argv) {
-    roundedToWhole(context, argv, "CLng", [](double x) { return std::nearbyint(x); });
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+    } else if (const auto whole = argWhole(context, argv[0], "CLng", halfToEven)) {
+        sqlite3_result_int64(context, *whole);
+    }
 }
 
 void jetInt(sqlite3_context* context, int, sqlite3_value** argv) {
-    roundedToWhole(context, argv, "Int", [](double x) { return std::floor(x); });
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+    } else if (const auto whole = argWhole(context, argv[0], "Int", downward)) {
+        sqlite3_result_int64(context, *whole);
+    }
 }
 
 struct JetFunction {
     const char* name;
-    int argumentCount;  // -1: any
+    int argumentCount;
     void (*function)(sqlite3_context*, int, sqlite3_value**);
     bool deterministic;
 };
 
 // CvDate reads today's date for two-digit years, so it is not deterministic.
 constexpr JetFunction jetFunctions[] = {
-    {"CvDate", 1, cvDate, false}, {"Nz", 1, nz, true},        {"Nz", 2, nz, true},
-    {"Mid", 2, mid, true},        {"Mid", 3, mid, true},      {"JET_LEFT", 2, jetLeft, true},
-    {"JET_RIGHT", 2, jetRight, true}, {"Len", 1, len, true},  {"Val", 1, val, true},
-    {"CLng", 1, cLng, true},      {"Int", 1, jetInt, true},
+    {"CvDate", 1, cvDate, false},
+    {"Nz", 1, nz, true},
+    {"Nz", 2, nz, true},
+    {"Mid", 2, mid, true},
+    {"Mid", 3, mid, true},
+    {"JET_LEFT", 2, jetLeft, true},
+    {"JET_RIGHT", 2, jetRight, true},
+    {"Len", 1, len, true},
+    {"Val", 1, val, true},
+    {"CLng", 1, cLng, true},
+    {"Int", 1, jetInt, true},
 };
 
 }  // namespace

@@ -33,8 +33,7 @@ qsizetype endOfNumber(QStringView sql, qsizetype i) {
     }
     if (i < sql.size() && (sql.at(i) == QLatin1Char('e') || sql.at(i) == QLatin1Char('E'))) {
         qsizetype j = i + 1;
-        if (j < sql.size() && (sql.at(j) == QLatin1Char('+') || sql.at(j) == QLatin1Char('-')))
-            ++j;
+        if (j < sql.size() && (sql.at(j) == QLatin1Char('+') || sql.at(j) == QLatin1Char('-'))) ++j;
         if (digitAt(j)) {
             i = j;
             while (digitAt(i)) ++i;

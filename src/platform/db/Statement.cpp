@@ -1,11 +1,12 @@
 #include "platform/db/Statement.h"
 
-#include "platform/db/DbError.h"
-#include "platform/db/JetColumnNames.h"
+#include <sqlite3.h>
 
 #include <limits>
-#include <sqlite3.h>
 #include <utility>
+
+#include "platform/db/DbError.h"
+#include "platform/db/JetColumnNames.h"
 
 namespace vantir {
 namespace {
@@ -52,8 +53,8 @@ void Statement::finalize() {
 }
 
 void Statement::bind(const QString& name, const QVariant& value) {
-    const QStringView wanted = name.startsWith(QLatin1Char(':')) ? QStringView(name).mid(1)
-                                                                  : QStringView(name);
+    const QStringView wanted =
+        name.startsWith(QLatin1Char(':')) ? QStringView(name).mid(1) : QStringView(name);
     // Jet's parameter names are case-insensitive; SQLite's are not, so look at each one.
     const int count = sqlite3_bind_parameter_count(stmt_);
     for (int index = 1; index <= count; ++index) {
@@ -70,43 +71,43 @@ void Statement::bind(int index, const QVariant& value) {
         rc = sqlite3_bind_null(stmt_, index);
     } else {
         switch (value.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::LongLong:
-            rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
-            break;
-        case QMetaType::ULong:
-        case QMetaType::ULongLong:
-            if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
-                throw DbError(QStringLiteral("Value %1 is too large for the database")
-                                  .arg(value.toULongLong()));
-            rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
-            break;
-        case QMetaType::Float:
-        case QMetaType::Double:
-            rc = sqlite3_bind_double(stmt_, index, value.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            rc = sqlite3_bind_blob64(stmt_, index, bytes.constData(), quint64(bytes.size()),
-                                     SQLITE_TRANSIENT);
-            break;
-        }
-        default: {
-            if (!value.canConvert<QString>())
-                throw DbError(QStringLiteral("A value of type %1 cannot be stored")
-                                  .arg(QString::fromLatin1(value.typeName())));
-            const QByteArray utf8 = value.toString().toUtf8();
-            rc = sqlite3_bind_text64(stmt_, index, utf8.constData(), quint64(utf8.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
-        }
+            case QMetaType::Bool:
+            case QMetaType::Char:
+            case QMetaType::SChar:
+            case QMetaType::UChar:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::Long:
+            case QMetaType::LongLong:
+                rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+                break;
+            case QMetaType::ULong:
+            case QMetaType::ULongLong:
+                if (value.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+                    throw DbError(QStringLiteral("Value %1 is too large for the database")
+                                      .arg(value.toULongLong()));
+                rc = sqlite3_bind_int64(stmt_, index, value.toLongLong());
+                break;
+            case QMetaType::Float:
+            case QMetaType::Double:
+                rc = sqlite3_bind_double(stmt_, index, value.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray bytes = value.toByteArray();
+                rc = sqlite3_bind_blob64(stmt_, index, bytes.constData(), quint64(bytes.size()),
+                                         SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                if (!value.canConvert<QString>())
+                    throw DbError(QStringLiteral("A value of type %1 cannot be stored")
+                                      .arg(QString::fromLatin1(value.typeName())));
+                const QByteArray utf8 = value.toString().toUtf8();
+                rc = sqlite3_bind_text64(stmt_, index, utf8.constData(), quint64(utf8.size()),
+                                         SQLITE_TRANSIENT, SQLITE_UTF8);
+            }
         }
     }
     check(db_, rc);
@@ -143,20 +144,20 @@ QString Statement::declaredType(int column) const {
 
 QVariant Statement::value(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_INTEGER:
-        return QVariant(qint64(sqlite3_column_int64(stmt_, column)));
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(stmt_, column));
-    case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(
-            reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
-            sqlite3_column_bytes(stmt_, column)));
-    case SQLITE_BLOB: {
-        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
-        return QVariant(QByteArray(data, sqlite3_column_bytes(stmt_, column)));
-    }
-    default:
-        return {};
+        case SQLITE_INTEGER:
+            return QVariant(qint64(sqlite3_column_int64(stmt_, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(stmt_, column));
+        case SQLITE_TEXT:
+            return QVariant(
+                QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
+                                  sqlite3_column_bytes(stmt_, column)));
+        case SQLITE_BLOB: {
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
+            return QVariant(QByteArray(data, sqlite3_column_bytes(stmt_, column)));
+        }
+        default:
+            return {};
     }
 }
 

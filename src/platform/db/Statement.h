@@ -13,7 +13,7 @@ namespace vantir {
 // Result columns that are unnamed expressions carry the Jet names "Expr1000",
 // "Expr1001", ... so that "SELECT COUNT(*) FROM HITRAN1" exposes Expr1000.
 class Statement {
-public:
+  public:
     Statement() = default;
     Statement(sqlite3* db, sqlite3_stmt* stmt, QString sql);
     ~Statement();
@@ -39,14 +39,14 @@ public:
     // Declared type of the column the result column comes from ("" for expressions).
     QString declaredType(int column) const;
     QVariant value(int column) const;
-    QVariant value(const QString& column) const;  // case-insensitive; throws when unknown
+    QVariant value(const QString& column) const;   // case-insensitive; throws when unknown
     int columnIndex(const QString& column) const;  // case-insensitive; -1 when unknown
 
     // Rows changed by the last run of the statement (0 for queries and table changes).
     int changes() const;
     const QString& sql() const { return sql_; }
 
-private:
+  private:
     void finalize();
 
     sqlite3* db_ = nullptr;
