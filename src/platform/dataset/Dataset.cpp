@@ -112,7 +112,7 @@ void Dataset::reload(std::optional<qint64> keepKey, int fallback) {
     const int count = loadedCount();
     int row = keepKey ? rowOfKey(*keepKey) : -1;
     const bool toFirst = row < 0 && fallback < 0;
-    if (row < 0) row = qBound(0, fallback, count - 1);
+    if (row < 0 && count > 0) row = qBound(0, fallback, count - 1);
     current_ = count == 0 ? -1 : row;
     bof_ = count == 0 || toFirst;
     eof_ = count == 0;

@@ -1,0 +1,169 @@
+#include "DatasetFixture.h"
+
+#include "platform/dataset/QueryDataset.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/db/DbError.h"
+
+namespace vantir::test {
+namespace {
+
+class QueryDatasetTest : public DatasetFixture {
+  protected:
+    QueryDatasetTest() {
+        addSlip("03/05/20", "10", "000012", "山田運送", 1000);
+        addSlip("03/05/20", "11", "000013", "佐藤商事", 2000);
+        addSlip("03/05/21", "12", "000012", "山田運送", 3000);
+    }
+
+    QueryDataset query{database, QStringLiteral("Query1")};
+};
+
+TEST_F(QueryDatasetTest, LinesAndNamedParameters) {
+    query.clearSql();
+    query.addSql(QStringLiteral("SELECT * FROM HITRAN1"));
+    query.addSql(QStringLiteral("WHERE KCODE = :KCODE"));
+    query.addSql(QStringLiteral("ORDER BY CODE DESC"));
+    query.setParam(QStringLiteral(":KCODE"), QStringLiteral("000012"));
+    query.open();
+    EXPECT_EQ(columnOf(query, "CODE"), QStringList({"12", "10"}));
+    EXPECT_EQ(query.fields().size(), 8);
+    EXPECT_EQ(query.fields()[5].name, QStringLiteral("UKING"));
+    EXPECT_EQ(query.fields()[5].type, ColumnType::Int);
+    EXPECT_EQ(query.fields()[4].width, 30);
+    EXPECT_EQ(query.value("UKING").typeId(), QMetaType::LongLong);
+
+    query.close();
+    query.setParam(QStringLiteral("kcode"), QStringLiteral("000013"));
+    EXPECT_EQ(query.param(QStringLiteral("KCODE")), QVariant(QStringLiteral("000013")));
+    query.open();
+    EXPECT_EQ(columnOf(query, "CODE"), QStringList({"11"}));
+}
+
+TEST_F(QueryDatasetTest, ChangingTheSqlClosesTheQuery) {
+    query.setSql({QStringLiteral("SELECT * FROM HITRAN1")});
+    query.open();
+    query.addSql(QStringLiteral("WHERE CODE = '10'"));
+    EXPECT_FALSE(query.isOpen());
+    query.open();
+    EXPECT_EQ(query.recordCount(), 1);
+    query.clearSql();
+    EXPECT_FALSE(query.isOpen());
+    EXPECT_THROW(query.open(), DbError);
+}
+
+TEST_F(QueryDatasetTest, CountsAndSumsAreNamedExpr1000) {
+    struct Case {
+        const char* sql;
+        QVariant value;
+    };
+    for (const Case& c : {Case{"SELECT COUNT(*) FROM HITRAN1", qint64(3)},
+                          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = '000012'",
+                               qint64(4000)},
+                          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = 'none'", {}}}) {
+        SCOPED_TRACE(c.sql);
+        query.setSql({QString::fromLatin1(c.sql)});
+        query.open();
+        ASSERT_EQ(query.fields().size(), 1);
+        EXPECT_EQ(query.fields()[0].name, QStringLiteral("Expr1000"));
+        EXPECT_EQ(query.value(QStringLiteral("Expr1000")), c.value);
+    }
+}
+
+TEST_F(QueryDatasetTest, RowsAreReadOnly) {
+    query.setSql({QStringLiteral("SELECT * FROM HITRAN1")});
+    query.open();
+    EXPECT_THROW(query.edit(), DbError);
+    EXPECT_THROW(query.append(), DbError);
+    const Result refused = query.setText(QStringLiteral("KNAME"), QStringLiteral("x"));
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.message, QStringLiteral("Query1 は読み取り専用です"));
+    EXPECT_FALSE(query.remove());
+    EXPECT_EQ(query.state(), DatasetState::Browse);
+    EXPECT_EQ(scalar("SELECT COUNT(*) FROM HITRAN1").toLongLong(), 3);
+}
+
+TEST_F(QueryDatasetTest, ExecSqlRunsAStatementAndOpenRefusesOne) {
+    query.setSql({QStringLiteral("UpDate HITRAN1"), QStringLiteral("SET UKING = 0"),
+                  QStringLiteral("WHERE KCODE = :KCODE")});
+    query.setParam(QStringLiteral("KCODE"), QStringLiteral("000012"));
+    EXPECT_THROW(query.open(), DbError);
+    EXPECT_EQ(scalar("SELECT SUM(UKING) FROM HITRAN1").toLongLong(), 6000);  // not run
+
+    EXPECT_EQ(query.execSql(), 2);
+    EXPECT_EQ(scalar("SELECT SUM(UKING) FROM HITRAN1").toLongLong(), 2000);
+
+    query.setSql({QStringLiteral("DELETE FROM NOSUCH")});
+    EXPECT_THROW(query.execSql(), DbError);
+}
+
+TEST_F(QueryDatasetTest, OpenQueryDoesNotHoldTheConnectionFromDroppingTables) {
+    execute(QStringLiteral("CREATE TABLE HWRK1 (CODE VARCHAR(6))"));
+    query.setSql({QStringLiteral("SELECT * FROM HITRAN1 ORDER BY CODE")});
+    query.open();
+    query.first();
+    execute(QStringLiteral("DROP TABLE HWRK1"));
+    EXPECT_EQ(query.recordCount(), 3);
+}
+
+TEST_F(QueryDatasetTest, FilterKeepsTheStatementsOrder) {
+    addSlip("03/05/22", "13", "000014", "ヤマト運輸", 500);
+    query.setSql({QStringLiteral("SELECT * FROM HITRAN1"), QStringLiteral("ORDER BY CODE DESC")});
+    query.setFilter(QStringLiteral("KNAME = '山田*' OR KNAME = 'ヤマ*'"));
+    query.setFiltered(true);
+    query.open();
+    EXPECT_EQ(columnOf(query, "CODE"), QStringList({"13", "12", "10"}));
+    ASSERT_TRUE(query.locate(QStringLiteral("KCODE"), QStringLiteral("000012")));
+    EXPECT_EQ(query.text("CODE"), QStringLiteral("12"));
+    query.setFiltered(false);
+    EXPECT_EQ(columnOf(query, "CODE"), QStringList({"13", "12", "11", "10"}));
+}
+
+class LookupFieldTest : public QueryDatasetTest {
+  protected:
+    LookupFieldTest() {
+        execute(QStringLiteral("CREATE TABLE HIMAS3 (KCODE VARCHAR(6), KZIP VARCHAR(8))"));
+        execute(QStringLiteral("INSERT INTO HIMAS3 VALUES ('000012', '100-0001')"));
+        execute(QStringLiteral("INSERT INTO HIMAS3 VALUES ('000013', NULL)"));
+        slips.addLookupField({QStringLiteral("KZIP"), ColumnType::Text, 8}, partners,
+                             QStringLiteral("KCODE"), QStringLiteral("KCODE"),
+                             QStringLiteral("KZIP"));
+    }
+
+    TableDataset partners{database, QStringLiteral("HIMAS3"), QStringLiteral("HIMAS3"),
+                          QStringLiteral("KCODE")};
+    TableDataset slips{database, QStringLiteral("WK_SEIKYU"), QStringLiteral("HITRAN1"),
+                       QStringLiteral("CODE")};
+};
+
+TEST_F(LookupFieldTest, ShowsTheSourcesValueByKey) {
+    addSlip("03/05/22", "13", "000099");
+    slips.open();
+    EXPECT_EQ(slips.fields().last().name, QStringLiteral("KZIP"));
+    EXPECT_EQ(columnOf(slips, "KZIP"), QStringList({"100-0001", "<NULL>", "100-0001", "<NULL>"}));
+    EXPECT_TRUE(partners.isOpen());  // opened when first needed
+    EXPECT_TRUE(slips.locate(QStringLiteral("KZIP"), QStringLiteral("100-0001")));
+    EXPECT_EQ(slips.text("CODE"), QStringLiteral("10"));
+
+    const Result refused = slips.setText(QStringLiteral("KZIP"), QStringLiteral("999-9999"));
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.field, QStringLiteral("KZIP"));
+    EXPECT_EQ(slips.state(), DatasetState::Browse);
+}
+
+TEST_F(LookupFieldTest, FollowsTheBufferAndTheSourcesChanges) {
+    slips.open();
+    slips.append();
+    EXPECT_TRUE(slips.isNull(QStringLiteral("KZIP")));
+    ASSERT_TRUE(slips.setText(QStringLiteral("KCODE"), QStringLiteral("000012")));
+    EXPECT_EQ(slips.text(QStringLiteral("KZIP")), QStringLiteral("100-0001"));
+    slips.cancel();
+
+    ASSERT_TRUE(partners.locate(QStringLiteral("KCODE"), QStringLiteral("000013")));
+    ASSERT_TRUE(partners.setText(QStringLiteral("KZIP"), QStringLiteral("200-0002")));
+    ASSERT_TRUE(partners.post());
+    ASSERT_TRUE(slips.locate(QStringLiteral("CODE"), QStringLiteral("11")));
+    EXPECT_EQ(slips.text(QStringLiteral("KZIP")), QStringLiteral("200-0002"));
+}
+
+}  // namespace
+}  // namespace vantir::test
