@@ -1,0 +1,20 @@
+#include "app/shell/ReportLayoutSwitches.h"
+
+#include "data/AppState.h"
+#include "data/DataModule1.h"
+#include "platform/dataset/QueryDataset.h"
+
+namespace vantir {
+
+void readReportLayoutSwitches(DataModule1& dm1, AppState& state) {
+    QueryDataset& company = dm1.query(QStringLiteral("Q_COP_DAT"));
+    company.close();
+    company.open();
+    if (!company.isEmpty()) {  // without a company record the plain layouts stay
+        state.EditRpt_Flg = company.text(QStringLiteral("RPT_FLG"));
+        state.EditRpt_Flg2 = company.text(QStringLiteral("RPT_FLG2"));
+    }
+    company.close();
+}
+
+}  // namespace vantir
