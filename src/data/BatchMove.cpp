@@ -1,12 +1,12 @@
 #include "data/BatchMove.h"
 
-#include <QRegularExpression>
 #include <optional>
 
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
+#include "platform/db/SqlQuote.h"
 #include "platform/db/Statement.h"
 #include "platform/db/TransactionGuard.h"
 
@@ -21,13 +21,6 @@ struct SourceColumn {
     QString declaredType;
     int field = -1;
 };
-
-QString identifier(const QString& name) {
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    if (plain.match(name).hasMatch()) return name;
-    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
-           QLatin1Char('"');
-}
 
 // The source's own columns, in order, without looked-up fields (they are not columns).
 QList<SourceColumn> sourceColumns(Dataset& source) {
@@ -61,7 +54,7 @@ QList<SourceColumn> sourceColumns(Dataset& source) {
 
 QString columnList(const QList<SourceColumn>& columns) {
     QStringList names;
-    for (const SourceColumn& column : columns) names.append(identifier(column.name));
+    for (const SourceColumn& column : columns) names.append(sqlIdentifier(column.name));
     return names.join(QLatin1Char(','));
 }
 
@@ -78,17 +71,17 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
     QStringList definitions;
     for (const SourceColumn& column : columns) {
         definitions.append(
-            QString(identifier(column.name) + QLatin1Char(' ') + column.declaredType).trimmed());
+            QString(sqlIdentifier(column.name) + QLatin1Char(' ') + column.declaredType).trimmed());
     }
     if (connection.tableExists(staging))
-        connection.execute(QStringLiteral("DROP TABLE ") + identifier(staging));
-    connection.execute(QStringLiteral("CREATE TABLE ") + identifier(staging) +
+        connection.execute(QStringLiteral("DROP TABLE ") + sqlIdentifier(staging));
+    connection.execute(QStringLiteral("CREATE TABLE ") + sqlIdentifier(staging) +
                        QStringLiteral(" (") + definitions.join(QLatin1Char(',')) +
                        QLatin1Char(')'));
 
     QStringList placeholders;
     for (qsizetype i = 0; i < columns.size(); ++i) placeholders.append(QStringLiteral("?"));
-    Statement insert = connection.prepare(QStringLiteral("INSERT INTO ") + identifier(staging) +
+    Statement insert = connection.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(staging) +
                                           QStringLiteral(" (") + columnList(columns) +
                                           QStringLiteral(") VALUES (") +
                                           placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
@@ -101,9 +94,9 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
     insert = Statement();
 
     if (connection.tableExists(table))
-        connection.execute(QStringLiteral("DROP TABLE ") + identifier(table));
-    connection.execute(QStringLiteral("ALTER TABLE ") + identifier(staging) +
-                       QStringLiteral(" RENAME TO ") + identifier(table));
+        connection.execute(QStringLiteral("DROP TABLE ") + sqlIdentifier(table));
+    connection.execute(QStringLiteral("ALTER TABLE ") + sqlIdentifier(staging) +
+                       QStringLiteral(" RENAME TO ") + sqlIdentifier(table));
     return rows;
 }
 
@@ -126,7 +119,7 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
     QStringList assignments;
     QStringList placeholders;
     for (qsizetype i = 0; i < moved.size(); ++i) {
-        assignments.append(identifier(moved[i].name) + QStringLiteral(" = ?") +
+        assignments.append(sqlIdentifier(moved[i].name) + QStringLiteral(" = ?") +
                            QString::number(i + 1));
         placeholders.append(QStringLiteral("?") + QString::number(i + 1));
     }
@@ -143,14 +136,14 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
         const QString value = QStringLiteral("?") + QString::number(at + 1);
         // NULL keys match NULL keys, as the record views' locate does.
         conditions.append(QStringLiteral("(%1 = %2 OR (%1 IS NULL AND %2 IS NULL))")
-                              .arg(identifier(moved[at].name), value));
+                              .arg(sqlIdentifier(moved[at].name), value));
     }
     Statement update =
-        connection.prepare(QStringLiteral("UPDATE ") + identifier(table) + QStringLiteral(" SET ") +
-                           assignments.join(QLatin1Char(',')) + QStringLiteral(" WHERE ") +
-                           conditions.join(QStringLiteral(" AND ")));
+        connection.prepare(QStringLiteral("UPDATE ") + sqlIdentifier(table) +
+                           QStringLiteral(" SET ") + assignments.join(QLatin1Char(',')) +
+                           QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")));
     Statement insert =
-        connection.prepare(QStringLiteral("INSERT INTO ") + identifier(table) +
+        connection.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(table) +
                            QStringLiteral(" (") + columnList(moved) + QStringLiteral(") VALUES (") +
                            placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
     const int rows = source.recordCount();

@@ -62,6 +62,8 @@ struct CopyCase {
     bool toMain;
 };
 
+void PrintTo(const CopyCase& c, std::ostream* os) { *os << c.name; }
+
 class BatchMoveCopyTest : public BatchMoveTest, public ::testing::WithParamInterface<CopyCase> {};
 
 // The destination is dropped and re-created with the result's columns and rows, within

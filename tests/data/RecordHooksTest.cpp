@@ -65,6 +65,10 @@ struct SlipCase {
     const char* afterDone;     // after post or cancel
 };
 
+void PrintTo(const SlipCase& c, std::ostream* os) {
+    *os << c.mode << (c.mainModule ? " on the main database" : " on the working copy");
+}
+
 class SlipHooksTest : public RecordHooksTest, public ::testing::WithParamInterface<SlipCase> {};
 
 TEST_P(SlipHooksTest, SlipButtonsFollowTheRecordOnlyUnderTheirModes) {

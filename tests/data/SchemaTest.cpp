@@ -39,6 +39,8 @@ struct ExpectedTable {
     QString columns;
 };
 
+void PrintTo(const ExpectedTable& table, std::ostream* os) { *os << table.name.toStdString(); }
+
 QList<ExpectedTable> expectedTables() {
     const QString slip = QString::fromLatin1(kSlip);
     const QString cash = QString::fromLatin1(kCashSlip);
