@@ -26,6 +26,9 @@ const CommandEntry kCommands[] = {
      "date RULE VALUES...       what a closing-day or due-date rule gives: closing-period C\n"
      "                          YY/MM | fiscal-start YY/MM VKETU VSIM | due-by-site YY/MM C\n"
      "                          SITE | due-by-payday YY/MM C MONTHS PAYDAY"},
+    {"upgrade", vantir::runUpgradeCommand,
+     "upgrade                   bring the main database to the current layout, as every\n"
+     "                          start does, printing each change"},
     {"help", runHelpCommand, "help                      list the commands"},
 };
 
