@@ -3,7 +3,6 @@
 #include "platform/dataset/Dataset.h"
 #include "platform/db/DbError.h"
 #include "platform/system/Messages.h"
-#include "platform/text/Cp932.h"
 #include "platform/ui/ByteLimitValidator.h"
 #include "platform/ui/FieldHooks.h"
 
@@ -41,6 +40,7 @@ FieldHooks& BoundLineEdit::hooks() { return FieldHooks::on(*this, messages_); }
 void BoundLineEdit::setInputMode(InputMode mode) {
     mode_ = mode;
     applyInputMode(*this, mode);
+    if (validator_) validator_->setCountsAsHalfWidth(mode == InputMode::HalfKatakana);
 }
 
 void BoundLineEdit::setReadOnly(bool readOnly) {
@@ -83,8 +83,10 @@ void BoundLineEdit::applyColumn(const QString& shown) {
         validator_ = nullptr;
     }
     if (!validator_ && width > 0) validator_ = new ByteLimitValidator(width, this);
+    if (!validator_) return;
+    validator_->setCountsAsHalfWidth(mode_ == InputMode::HalfKatakana);
     // A value stored longer than the width (older data) can still be shortened by hand.
-    if (validator_ && cp932::byteLength(shown) <= validator_->maxBytes()) setValidator(validator_);
+    if (validator_->bytesOf(shown) <= validator_->maxBytes()) setValidator(validator_);
 }
 
 Result BoundLineEdit::write() {

@@ -103,8 +103,7 @@ PanelList::Panel PanelList::makePanel(int index) {
                 box->setPalette(palette);
             }
             box->setRow(index);
-            box->hooks().setBeforeEnter(
-                [this, index, column = field.column] { return enterPanel(index, column); });
+            box->hooks().setBeforeEnter([this, box, index] { return enterPanel(*box, index); });
             row->addWidget(box);
             panel.boxes.append(box);
         }
@@ -172,17 +171,21 @@ void PanelList::scrollTo(int topRow) {
     showRows();
 }
 
-bool PanelList::enterPanel(int panel, const QString& column) {
+bool PanelList::enterPanel(BoundLineEdit& box, int panel) {
     const int row = top_ + panel;
-    if (row == dataset_.recNo()) return true;
     try {
-        return dataset_.moveTo(row);
+        if (row == dataset_.recNo() || dataset_.moveTo(row)) {
+            lastBox_ = &box;
+            return true;
+        }
+        return false;
     } catch (const DbError& error) {
         messages_.error(error.message());
     }
     // The change of the record being edited was refused: the cursor goes back to it.
-    if (BoundLineEdit* box = field(currentPanel(), column))
-        QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+    BoundLineEdit* back = lastBox_;
+    if (!back || back->row() != dataset_.recNo()) back = field(currentPanel(), box.column());
+    if (back) QTimer::singleShot(0, back, [back] { back->setFocus(Qt::OtherFocusReason); });
     return false;
 }
 

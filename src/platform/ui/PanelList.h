@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 class QFrame;
@@ -22,7 +23,7 @@ struct PanelField {
     QString column;
     QString title;
     int width = 8;
-    QColor background;
+    QColor background = {};
 };
 using PanelLine = QList<PanelField>;
 
@@ -68,7 +69,7 @@ private:
     Panel makePanel(int index);
     int totalRows() const;
     int focusedPanel() const;
-    bool enterPanel(int panel, const QString& column);
+    bool enterPanel(BoundLineEdit& box, int panel);
     void followDataset();
     void showRows();
 
@@ -77,6 +78,7 @@ private:
     Messages& messages_;
     QList<Panel> panels_;
     QScrollBar* scrollBar_ = nullptr;
+    QPointer<BoundLineEdit> lastBox_;  // the box the cursor last entered
     int top_ = 0;
     bool showing_ = false;
     EventSubscriptions subscriptions_;

@@ -84,6 +84,8 @@ void RecordBar::setFieldWidget(const QString& column, QWidget* field) {
 bool RecordBar::run(Button button) {
     bool done = false;
     const bool ran = runScreenCommand(*this, messages_, [&] { done = execute(button); });
+    // Trying to move past the last record tells no event that the end was reached.
+    updateButtons();
     if (ran && done) Q_EMIT executed(button);
     return ran && done;
 }
@@ -115,11 +117,8 @@ bool RecordBar::execute(Button button) {
         case Edit:
             dataset_.edit();
             return true;
-        case Post: {
-            const Result result = dataset_.post();
-            if (!result) showRefusal(result);
-            return result.ok;
-        }
+        case Post:
+            return post();
         case Cancel:
             dataset_.cancel();
             return true;
@@ -127,12 +126,17 @@ bool RecordBar::execute(Button button) {
     return false;
 }
 
-bool RecordBar::postPending() {
-    // Posted here rather than by the move itself, so that a refusal can name its field.
-    if (!dataset_.isEditing() || !dataset_.isModified()) return true;
-    const Result result = dataset_.post();
+bool RecordBar::post() {
+    Result result = beforePost_ ? beforePost_() : Result::success();
+    if (result) result = dataset_.post();
     if (!result) showRefusal(result);
     return result.ok;
+}
+
+bool RecordBar::postPending() {
+    // Posted here rather than by the move itself, so that the screen's checks run and a
+    // refusal can name its field.
+    return !dataset_.isEditing() || !dataset_.isModified() || post();
 }
 
 void RecordBar::showRefusal(const Result& result) {

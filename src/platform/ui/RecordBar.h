@@ -1,11 +1,13 @@
 #pragma once
 
+#include "platform/dataset/Result.h"
 #include "platform/ui/EventSubscriptions.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QPushButton;
 
@@ -13,7 +15,6 @@ namespace vantir {
 
 class Dataset;
 class Messages;
-struct Result;
 
 // The record command bar of a screen: ten text buttons in fixed positions, each with its
 // caption as its hint, of which the screen shows the ones it offers. Their enabled
@@ -44,6 +45,10 @@ public:
     // of the bar's window are found without this.
     void setFieldWidget(const QString& column, QWidget* field);
 
+    // The screen's checks before a record is posted (by the post button, or before the
+    // bar moves away from a changed record); a refusal is shown as a refused post is.
+    void setBeforePost(std::function<Result()> check) { beforePost_ = std::move(check); }
+
     // Runs a command as its button does. True when it ran to its end.
     bool run(Button button);
 
@@ -54,6 +59,7 @@ Q_SIGNALS:
 
 private:
     bool execute(Button button);
+    bool post();
     bool postPending();
     void showRefusal(const Result& result);
     QWidget* fieldWidget(const QString& column) const;
@@ -64,6 +70,7 @@ private:
     Messages& messages_;
     std::array<QPushButton*, kButtonCount> buttons_{};
     QHash<QString, QPointer<QWidget>> fields_;
+    std::function<Result()> beforePost_;
     bool hasFocus_ = false;
     EventSubscriptions subscriptions_;
 };
