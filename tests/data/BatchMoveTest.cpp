@@ -3,26 +3,11 @@
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
-#include "platform/db/Statement.h"
 #include "support/DataModuleTest.h"
 #include "support/Seed.h"
 
 namespace vantir::test {
 namespace {
-
-QStringList rowsOf(Connection& connection, const QString& sql) {
-    Statement statement = connection.prepare(sql);
-    QStringList rows;
-    while (statement.step()) {
-        QStringList fields;
-        for (int column = 0; column < statement.columnCount(); ++column) {
-            const QVariant value = statement.value(column);
-            fields.append(value.isNull() ? QStringLiteral("<null>") : value.toString());
-        }
-        rows.append(fields.join(QLatin1Char('|')));
-    }
-    return rows;
-}
 
 class BatchMoveTest : public DataModuleTest {
   protected:

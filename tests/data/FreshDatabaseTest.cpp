@@ -5,27 +5,11 @@
 #include "data/FreshDatabase.h"
 #include "data/Schema.h"
 #include "platform/db/Connection.h"
-#include "platform/db/Statement.h"
 #include "support/Seed.h"
 #include "support/TestProgramDir.h"
 
 namespace vantir::test {
 namespace {
-
-// Every row of a statement's result, fields joined by "|" (NULL as "<null>").
-QStringList rowsOf(Connection& connection, const QString& sql) {
-    Statement statement = connection.prepare(sql);
-    QStringList rows;
-    while (statement.step()) {
-        QStringList fields;
-        for (int column = 0; column < statement.columnCount(); ++column) {
-            const QVariant value = statement.value(column);
-            fields.append(value.isNull() ? QStringLiteral("<null>") : value.toString());
-        }
-        rows.append(fields.join(QLatin1Char('|')));
-    }
-    return rows;
-}
 
 class FreshDatabaseTest : public ::testing::Test {
   protected:

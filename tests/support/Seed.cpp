@@ -28,6 +28,20 @@ void seedRows(Database& database, const QString& table, const QList<SeedRow>& ro
     seedRows(database.connection(), table, rows);
 }
 
+QStringList rowsOf(Connection& connection, const QString& sql) {
+    Statement statement = connection.prepare(sql);
+    QStringList rows;
+    while (statement.step()) {
+        QStringList fields;
+        for (int column = 0; column < statement.columnCount(); ++column) {
+            const QVariant value = statement.value(column);
+            fields.append(value.isNull() ? QStringLiteral("<null>") : value.toString());
+        }
+        rows.append(fields.join(QLatin1Char('|')));
+    }
+    return rows;
+}
+
 void seedDispatchSlips(Connection& connection, int count, const QDate& firstDay, int slipsPerDay) {
     TransactionGuard guard(connection);
     Statement insert = connection.prepare(QStringLiteral(

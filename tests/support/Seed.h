@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 
 namespace vantir {
@@ -19,6 +20,10 @@ using SeedRow = QVariantMap;
 //   seedRows(dm1.database(), "HIMAS3", {{{"KCODE", "000001"}, {"KNAME", "丸山運送"}}});
 void seedRows(Connection& connection, const QString& table, const QList<SeedRow>& rows);
 void seedRows(Database& database, const QString& table, const QList<SeedRow>& rows);
+
+// Every row a statement returns, its fields joined by "|" and NULL shown as "<null>", e.g.
+//   EXPECT_EQ(rowsOf(connection, "SELECT CODE, ZEIGAKU FROM SHOZEI"), QStringList{"1|10"});
+QStringList rowsOf(Connection& connection, const QString& sql);
 
 // Fills HITRAN1 with count dispatch slips numbered 1..count, slipsPerDay to a day from
 // firstDay on, for ten customers and carriers, in one transaction (the large-table
