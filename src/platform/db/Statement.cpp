@@ -100,14 +100,16 @@ void Statement::bind(int index, const QVariant& value) {
                                          SQLITE_TRANSIENT);
                 break;
             }
-            default: {
-                if (!value.canConvert<QString>())
-                    throw DbError(QStringLiteral("A value of type %1 cannot be stored")
-                                      .arg(QString::fromLatin1(value.typeName())));
+            case QMetaType::QString: {
                 const QByteArray utf8 = value.toString().toUtf8();
                 rc = sqlite3_bind_text64(stmt_, index, utf8.constData(), quint64(utf8.size()),
                                          SQLITE_TRANSIENT, SQLITE_UTF8);
+                break;
             }
+            default:
+                // Dates in particular are stored as "yy/mm/dd" text, never in Qt's own form.
+                throw DbError(QStringLiteral("A value of type %1 cannot be stored")
+                                  .arg(QString::fromLatin1(value.typeName())));
         }
     }
     check(db_, rc);

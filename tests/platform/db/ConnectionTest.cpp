@@ -1,3 +1,4 @@
+#include <QDate>
 #include <QDir>
 #include <QFile>
 
@@ -48,13 +49,21 @@ TEST_F(ConnectionTest, NamedParametersBindEveryKindOfValueAndReadItBack) {
     EXPECT_EQ(row.declaredType(0), QStringLiteral("VARCHAR(6)"));
     EXPECT_FALSE(row.step());
     EXPECT_THROW(row.value(QStringLiteral("NOPE")), DbError);
+}
 
-    // Reset keeps the bindings; an empty text is not NULL.
-    row.reset();
-    row.bind(QStringLiteral(":kcode"), QString());
-    EXPECT_FALSE(row.step());
-    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS3 WHERE KNAME IS NULL")),
+TEST_F(ConnectionTest, EmptyTextIsNotNullAndOtherValueTypesAreRefused) {
+    const QString insert =
+        QStringLiteral("INSERT INTO HIMAS3 (KCODE,KNAME) VALUES (:KCODE,:KNAME)");
+    db.execute(insert,
+               {{QStringLiteral("KCODE"), QString()}, {QStringLiteral("KNAME"), QVariant()}});
+    EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS3 "
+                                       "WHERE KCODE = '' AND KNAME IS NULL")),
               QVariant(qint64(1)));
+    for (const QVariant& value : {QVariant(QDate(2003, 5, 20)), QVariant(QStringList{"a"})}) {
+        SCOPED_TRACE(value.typeName());
+        EXPECT_THROW(db.execute(insert, {{QStringLiteral("KCODE"), value}}), DbError);
+    }
+    EXPECT_EQ(partners(db), 1);
 }
 
 TEST_F(ConnectionTest, ExecuteCountsTheRowsThatStatementChanged) {
