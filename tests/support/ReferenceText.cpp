@@ -9,8 +9,8 @@ namespace vantir::test {
 
 ::testing::AssertionResult matchesReference(const QString& actual, const char* testSourceFile,
                                             const QString& referenceName) {
-    const QDir folder(QFileInfo(QString::fromUtf8(testSourceFile)).dir().filePath(
-        QStringLiteral("reference")));
+    const QDir folder(
+        QFileInfo(QString::fromUtf8(testSourceFile)).dir().filePath(QStringLiteral("reference")));
     const QString path = folder.filePath(referenceName);
     if (qEnvironmentVariableIntValue("VANTIR_UPDATE_REFERENCES") == 1) {
         folder.mkpath(QStringLiteral("."));
@@ -31,9 +31,9 @@ namespace vantir::test {
     const QStringList got = actual.split(QLatin1Char('\n'));
     int line = 0;
     while (line < want.size() && line < got.size() && want[line] == got[line]) ++line;
-    return ::testing::AssertionFailure()
-           << path.toStdString() << " differs at line " << line + 1 << "\n  expected: "
-           << want.value(line).toStdString() << "\n  actual:   " << got.value(line).toStdString();
+    return ::testing::AssertionFailure() << path.toStdString() << " differs at line " << line + 1
+                                         << "\n  expected: " << want.value(line).toStdString()
+                                         << "\n  actual:   " << got.value(line).toStdString();
 }
 
 }  // namespace vantir::test

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <gtest/gtest.h>
+
+#include <QString>
 
 namespace vantir::test {
 

@@ -37,27 +37,27 @@ void AggregateState::add(Slot& slot, const QVariant& value) {
     if (value.isNull()) return;
     bool ok = true;
     switch (value.typeId()) {
-    case QMetaType::Double:
-    case QMetaType::Float:
-        slot.real = true;
-        slot.realSum += value.toDouble();
-        return;
-    case QMetaType::QString: {
-        const qint64 whole = value.toString().trimmed().toLongLong(&ok);
-        if (ok) {
-            slot.integerSum += whole;
-            return;
-        }
-        const double real = value.toString().trimmed().toDouble(&ok);
-        if (ok) {
+        case QMetaType::Double:
+        case QMetaType::Float:
             slot.real = true;
-            slot.realSum += real;
+            slot.realSum += value.toDouble();
             return;
+        case QMetaType::QString: {
+            const qint64 whole = value.toString().trimmed().toLongLong(&ok);
+            if (ok) {
+                slot.integerSum += whole;
+                return;
+            }
+            const double real = value.toString().trimmed().toDouble(&ok);
+            if (ok) {
+                slot.real = true;
+                slot.realSum += real;
+                return;
+            }
+            break;
         }
-        break;
-    }
-    default:
-        slot.integerSum += value.toLongLong(&ok);
+        default:
+            slot.integerSum += value.toLongLong(&ok);
     }
     if (!ok)
         throw ReportError(QStringLiteral("Report sum %1 cannot add \"%2\"")

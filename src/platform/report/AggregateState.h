@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/report/ReportAggregate.h"
-
 #include <QHash>
 #include <QList>
 #include <QVariant>
+
+#include "platform/report/ReportAggregate.h"
 
 namespace vantir {
 
@@ -16,7 +16,7 @@ class ReportRow;
 // numbers stay whole (qint64, so yearly yen totals never overflow); a sum that meets a
 // fraction becomes a double.
 class AggregateState {
-public:
+  public:
     // Collects the aggregates of every band; throws ReportError for a name used twice.
     explicit AggregateState(const ReportDefinition& definition);
 
@@ -26,7 +26,7 @@ public:
     void resetAfter(const ReportBand& band);
     QVariant value(const QString& name) const;  // throws ReportError for an unknown name
 
-private:
+  private:
     struct Slot {
         ReportAggregate definition;
         const ReportBand* band;

@@ -13,7 +13,7 @@ struct Page;
 // with the values its fields take in the context. Texts that come out empty are left
 // off the page.
 class BandPlacer {
-public:
+  public:
     // Returns the positions in page.texts of page numbers that still wait for the
     // number of pages ("%2").
     static QList<int> place(const ReportBand& band, const ReportContext& context, QPointF origin,

@@ -1,9 +1,9 @@
 #include "platform/report/CupsPrinterTarget.h"
 
-#include "platform/report/PrinterError.h"
-
 #include <cups/cups.h>
 #include <sys/socket.h>
+
+#include "platform/report/PrinterError.h"
 
 namespace vantir {
 
@@ -43,16 +43,16 @@ CupsPrinterTarget::~CupsPrinterTarget() = default;
 
 void CupsPrinterTarget::connect() {
     connection_ = std::make_unique<Connection>();
-    connection_->http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC,
-                                     cupsEncryption(), 1, kConnectTimeoutMs, nullptr);
+    connection_->http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
+                                     1, kConnectTimeoutMs, nullptr);
     if (!connection_->http) throw PrinterError(cupsError("cannot reach the print server"));
 }
 
 void CupsPrinterTarget::startJob(const QString& name) {
     if (!connection_) connect();
     const QByteArray title = name.toUtf8();
-    jobId_ = cupsCreateJob(connection_->http, printerName_.constData(), title.constData(), 0,
-                           nullptr);
+    jobId_ =
+        cupsCreateJob(connection_->http, printerName_.constData(), title.constData(), 0, nullptr);
     if (jobId_ == 0) throw PrinterError(cupsError("cannot create the job"));
     if (cupsStartDocument(connection_->http, printerName_.constData(), jobId_, title.constData(),
                           CUPS_FORMAT_RAW, 1) != HTTP_STATUS_CONTINUE)

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "platform/report/RawPrinterTarget.h"
-
 #include <QByteArray>
 #include <memory>
+
+#include "platform/report/RawPrinterTarget.h"
 
 namespace vantir {
 
 // The system's default printer through CUPS, fed a raw job (application/vnd.cups-raw)
 // so that the printer receives the bytes exactly as written.
 class CupsPrinterTarget : public RawPrinterTarget {
-public:
+  public:
     // Throws PrinterError when there is no default printer or CUPS cannot be reached.
     static std::unique_ptr<CupsPrinterTarget> openDefault();
     ~CupsPrinterTarget() override;
@@ -20,7 +20,7 @@ public:
     void endJob() override;
     void abandonJob() noexcept override;
 
-private:
+  private:
     struct Connection;
     explicit CupsPrinterTarget(QByteArray printerName);
     void connect();

@@ -10,13 +10,13 @@ class Dataset;
 // included. Reading them does not move the dataset's current record, so a screen
 // bound to the same view keeps its place while its report prints.
 class DatasetCursor : public ReportCursor {
-public:
+  public:
     explicit DatasetCursor(const Dataset& dataset);  // throws ReportError when it is closed
 
     std::shared_ptr<const ReportColumns> columns() const override { return columns_; }
     std::optional<ReportRow> next() override;
 
-private:
+  private:
     const Dataset& dataset_;
     std::shared_ptr<const ReportColumns> columns_;
     int row_ = 0;

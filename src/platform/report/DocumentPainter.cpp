@@ -1,10 +1,10 @@
 #include "platform/report/DocumentPainter.h"
 
-#include "platform/report/PageModel.h"
-#include "platform/report/PagePainter.h"
-
 #include <QPagedPaintDevice>
 #include <QPainter>
+
+#include "platform/report/PageModel.h"
+#include "platform/report/PagePainter.h"
 
 namespace vantir {
 

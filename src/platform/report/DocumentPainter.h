@@ -10,7 +10,7 @@ struct PageModel;
 // giving the device the report's paper. Returns false when the device cannot be
 // painted on (a printer that fails, a file that cannot be opened).
 class DocumentPainter {
-public:
+  public:
     static bool paint(const PageModel& model, QPagedPaintDevice& device);
 };
 

@@ -1,17 +1,16 @@
 #include "platform/report/FilePrinterTarget.h"
 
-#include "platform/report/PrinterError.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "platform/report/PrinterError.h"
 
 namespace vantir {
 
 std::unique_ptr<FilePrinterTarget> FilePrinterTarget::open(const QString& path) {
     if (path.isEmpty()) throw PrinterError(QStringLiteral("no output file is named"));
     if (!QFileInfo(path).absoluteDir().exists())
-        throw PrinterError(QStringLiteral("the folder of the output file does not exist: ") +
-                           path);
+        throw PrinterError(QStringLiteral("the folder of the output file does not exist: ") + path);
     return std::unique_ptr<FilePrinterTarget>(new FilePrinterTarget(path));
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/report/RawPrinterTarget.h"
-
 #include <QSaveFile>
 #include <memory>
+
+#include "platform/report/RawPrinterTarget.h"
 
 namespace vantir {
 
@@ -11,7 +11,7 @@ namespace vantir {
 // printer. A job's bytes reach the file only when the job ends; an abandoned job
 // leaves the file as it was.
 class FilePrinterTarget : public RawPrinterTarget {
-public:
+  public:
     // Throws PrinterError when the path is empty or its folder does not exist.
     static std::unique_ptr<FilePrinterTarget> open(const QString& path);
 
@@ -20,7 +20,7 @@ public:
     void endJob() override;
     void abandonJob() noexcept override;
 
-private:
+  private:
     explicit FilePrinterTarget(QString path) : path_(std::move(path)) {}
 
     QString path_;

@@ -1,9 +1,9 @@
 #include "platform/report/NumberMask.h"
 
-#include "platform/report/ReportError.h"
-
 #include <algorithm>
 #include <cmath>
+
+#include "platform/report/ReportError.h"
 
 namespace vantir {
 
@@ -11,17 +11,17 @@ namespace {
 
 bool isIntegerType(const QVariant& value) {
     switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Long:
-    case QMetaType::ULong:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-        return true;
-    default:
-        return false;
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -15,13 +15,13 @@ namespace vantir {
 // finite number (a rate divided by zero), print as empty text; text that is not a number
 // prints as it is.
 class NumberMask {
-public:
+  public:
     explicit NumberMask(const QString& pattern);  // throws ReportError for another pattern
 
     const QString& pattern() const { return pattern_; }
     QString format(const QVariant& value) const;
 
-private:
+  private:
     QString formatInteger(qint64 value) const;
     QString formatReal(double value) const;
     QString compose(bool negative, QString integerDigits, QString fractionDigits) const;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/report/PageSetup.h"
-#include "platform/report/ReportFont.h"
-
 #include <QLineF>
 #include <QList>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+
+#include "platform/report/PageSetup.h"
+#include "platform/report/ReportFont.h"
 
 namespace vantir {
 

@@ -1,8 +1,8 @@
 #include "platform/report/PageModelDump.h"
 
-#include "platform/report/PageModel.h"
-
 #include <QStringList>
+
+#include "platform/report/PageModel.h"
 
 namespace vantir {
 

@@ -1,10 +1,10 @@
 #include "platform/report/PagePainter.h"
 
-#include "platform/report/PageModel.h"
-
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPen>
+
+#include "platform/report/PageModel.h"
 
 namespace vantir {
 
@@ -40,9 +40,8 @@ void PagePainter::paint(const Page& page) {
     for (const PageText& text : page.texts) {
         painter_.setFont(text.font.toQFont());
         // Texts are not clipped: a figure wider than its field still prints whole.
-        painter_.drawText(
-            QRectF(toDevice(text.rect.topLeft()), toDevice(text.rect.bottomRight())),
-            int(text.alignment | Qt::AlignVCenter | Qt::TextSingleLine), text.text);
+        painter_.drawText(QRectF(toDevice(text.rect.topLeft()), toDevice(text.rect.bottomRight())),
+                          int(text.alignment | Qt::AlignVCenter | Qt::TextSingleLine), text.text);
     }
     painter_.restore();
 }

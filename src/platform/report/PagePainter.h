@@ -10,11 +10,11 @@ struct Page;
 // a PDF writer, an image), converting millimetres at the device's resolution. The
 // device's origin is taken as the paper's top left corner.
 class PagePainter {
-public:
+  public:
     explicit PagePainter(QPainter& painter);
     void paint(const Page& page);
 
-private:
+  private:
     QPainter& painter_;
     double dotsPerMmX_;
     double dotsPerMmY_;

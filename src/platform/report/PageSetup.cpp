@@ -31,17 +31,16 @@ QRectF PageSetup::bodyRect() const {
 }
 
 QPageLayout PageSetup::pageLayout() const {
-    const QPageSize size = paperSize_ == kA4
-                               ? QPageSize(QPageSize::A4)
-                               : QPageSize(paperSize_, QPageSize::Millimeter,
-                                           QStringLiteral("連続用紙 %1×%2mm")
-                                               .arg(paperSize_.width())
-                                               .arg(paperSize_.height()),
-                                           QPageSize::ExactMatch);
-    QPageLayout layout(size,
-                       orientation_ == PageOrientation::Landscape ? QPageLayout::Landscape
-                                                                  : QPageLayout::Portrait,
-                       QMarginsF(), QPageLayout::Millimeter);
+    const QPageSize size = paperSize_ == kA4 ? QPageSize(QPageSize::A4)
+                                             : QPageSize(paperSize_, QPageSize::Millimeter,
+                                                         QStringLiteral("連続用紙 %1×%2mm")
+                                                             .arg(paperSize_.width())
+                                                             .arg(paperSize_.height()),
+                                                         QPageSize::ExactMatch);
+    QPageLayout layout(
+        size,
+        orientation_ == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+        QMarginsF(), QPageLayout::Millimeter);
     layout.setMode(QPageLayout::FullPageMode);
     return layout;
 }

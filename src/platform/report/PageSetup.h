@@ -24,7 +24,7 @@ struct PageMargins {
 // A4 either way round and the continuous form of the dot-matrix printers, 240 mm wide
 // and 279.4 mm (11 inches) long.
 class PageSetup {
-public:
+  public:
     static PageSetup a4(PageOrientation orientation, PageMargins margins);
     static PageSetup continuousForm(PageMargins margins);
 
@@ -40,7 +40,7 @@ public:
     // its own, since every position of the page model counts from the paper's corner.
     QPageLayout pageLayout() const;
 
-private:
+  private:
     QSizeF paperSize_;
     PageOrientation orientation_;
     PageMargins margins_;

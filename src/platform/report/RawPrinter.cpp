@@ -1,10 +1,10 @@
 #include "platform/report/RawPrinter.h"
 
+#include <utility>
+
 #include "platform/report/CupsPrinterTarget.h"
 #include "platform/report/FilePrinterTarget.h"
 #include "platform/report/PrinterError.h"
-
-#include <utility>
 
 namespace vantir {
 
@@ -39,9 +39,7 @@ RawPrinter& RawPrinter::operator=(RawPrinter&& other) noexcept {
     return *this;
 }
 
-RawPrinter::~RawPrinter() {
-    close();
-}
+RawPrinter::~RawPrinter() { close(); }
 
 template <typename Step>
 void RawPrinter::runStep(Step step) {

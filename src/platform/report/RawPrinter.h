@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/report/RawPrinterTarget.h"
-
 #include <QByteArray>
 #include <QString>
 #include <memory>
+
+#include "platform/report/RawPrinterTarget.h"
 
 namespace vantir {
 
@@ -20,7 +20,7 @@ namespace vantir {
 // Every failure throws PrinterError ("プリンタ印字エラー") after abandoning the job;
 // a job not ended when the printer is closed or destroyed is abandoned too.
 class RawPrinter {
-public:
+  public:
     // VANTIR_RAW_PRINTER=file:/path sends the bytes to that file (written whole when the
     // job ends); otherwise the system's default printer through CUPS.
     static RawPrinter openDefault();
@@ -39,7 +39,7 @@ public:
     bool isOpen() const { return target_ != nullptr; }
     bool inJob() const { return inJob_; }
 
-private:
+  private:
     template <typename Step>
     void runStep(Step step);
 

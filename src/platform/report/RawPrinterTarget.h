@@ -9,7 +9,7 @@ namespace vantir {
 // throws PrinterError when it fails; abandonJob drops an unfinished job so that nothing
 // half-written is left behind as a finished job.
 class RawPrinterTarget {
-public:
+  public:
     virtual ~RawPrinterTarget() = default;
     virtual void startJob(const QString& name) = 0;
     virtual void write(const QByteArray& bytes) = 0;

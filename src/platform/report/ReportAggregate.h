@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/report/ReportContext.h"
-
 #include <QString>
+
+#include "platform/report/ReportContext.h"
 
 namespace vantir {
 

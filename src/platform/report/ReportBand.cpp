@@ -15,8 +15,7 @@ ReportBand& ReportBand::addSum(const QString& name, const QString& column, Aggre
     return addSum(name, columnValue(column), reset);
 }
 
-ReportBand& ReportBand::addSum(const QString& name, ReportExpression value,
-                               AggregateReset reset) {
+ReportBand& ReportBand::addSum(const QString& name, ReportExpression value, AggregateReset reset) {
     aggregates_.append({name, AggregateKind::Sum, std::move(value), reset});
     return *this;
 }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QList>
+
 #include "platform/report/ReportAggregate.h"
 #include "platform/report/ReportElement.h"
-
-#include <QList>
 
 namespace vantir {
 
 // A horizontal strip of a report printed as a whole: its height in millimetres, the
 // elements on it, the sums and counts it holds, and how it meets the page.
 class ReportBand {
-public:
+  public:
     explicit ReportBand(double height);
 
     ReportBand& add(ReportElement element);
@@ -43,7 +43,7 @@ public:
     int columns() const { return columns_; }
     double columnWidth() const { return columnWidth_; }
 
-private:
+  private:
     double height_;
     QList<ReportElement> elements_;
     QList<ReportAggregate> aggregates_;

@@ -4,8 +4,6 @@
 
 namespace vantir {
 
-QVariant ReportContext::aggregate(const QString& name) const {
-    return aggregates_.value(name);
-}
+QVariant ReportContext::aggregate(const QString& name) const { return aggregates_.value(name); }
 
 }  // namespace vantir

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/report/ReportRow.h"
-
 #include <QString>
 #include <QVariant>
 #include <functional>
+
+#include "platform/report/ReportRow.h"
 
 namespace vantir {
 
@@ -13,7 +13,7 @@ class AggregateState;
 // What an expression of a report sees when its band prints: the row (for a group footer
 // the last row of the group), the report's sums and counts, and the page number.
 class ReportContext {
-public:
+  public:
     ReportContext(const ReportRow& row, const AggregateState& aggregates, int pageNumber)
         : row_(row), aggregates_(aggregates), pageNumber_(pageNumber) {}
 
@@ -30,7 +30,7 @@ public:
     int pageNumber() const { return pageNumber_; }
     const ReportRow& row() const { return row_; }
 
-private:
+  private:
     const ReportRow& row_;
     const AggregateState& aggregates_;
     int pageNumber_;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/report/PageSetup.h"
-#include "platform/report/ReportBand.h"
-#include "platform/report/ReportGroup.h"
-
 #include <QList>
 #include <deque>
 #include <optional>
+
+#include "platform/report/PageSetup.h"
+#include "platform/report/ReportBand.h"
+#include "platform/report/ReportGroup.h"
 
 namespace vantir {
 
@@ -16,7 +16,7 @@ namespace vantir {
 // end; after the last row the summary; at the bottom of every page the page footer.
 // A band that is not set is not printed.
 class ReportDefinition {
-public:
+  public:
     ReportDefinition(QString name, PageSetup pageSetup);
 
     const QString& name() const { return name_; }  // the document's and the print job's name
@@ -42,7 +42,7 @@ public:
     // Every band that is set, groups' headers and footers included.
     QList<const ReportBand*> bands() const;
 
-private:
+  private:
     static const ReportBand* band(const std::optional<ReportBand>& b) { return b ? &*b : nullptr; }
 
     QString name_;

@@ -1,5 +1,8 @@
 #include "platform/report/ReportElement.h"
 
+#include "platform/dates/DateText.h"
+#include "platform/system/Clock.h"
+
 namespace vantir {
 
 namespace {
@@ -43,6 +46,11 @@ ReportElement ReportElement::aggregate(const QString& name, double x, double y, 
     element.aggregate_ = name;
     element.value_ = [name](const ReportContext& context) { return context.aggregate(name); };
     return element;
+}
+
+ReportElement ReportElement::printDate(double x, double y, double width, double height) {
+    return expression([](const ReportContext&) { return QVariant(formatYyMmDd(Clock::today())); },
+                      x, y, width, height);
 }
 
 ReportElement ReportElement::pageNumber(double x, double y, double width, double height,
@@ -106,18 +114,18 @@ QLineF ReportElement::lineIn(double bandHeight) const {
 
 QString ReportElement::textIn(const ReportContext& context) const {
     switch (kind_) {
-    case Kind::Text:
-        return text_;
-    case Kind::PageNumber: {
-        QString text = text_;
-        return text.replace(QLatin1String("%1"), QString::number(context.pageNumber()));
-    }
-    case Kind::Value: {
-        const QVariant value = value_(context);
-        return mask_ ? mask_->format(value) : plainText(value);
-    }
-    default:
-        return {};
+        case Kind::Text:
+            return text_;
+        case Kind::PageNumber: {
+            QString text = text_;
+            return text.replace(QLatin1String("%1"), QString::number(context.pageNumber()));
+        }
+        case Kind::Value: {
+            const QVariant value = value_(context);
+            return mask_ ? mask_->format(value) : plainText(value);
+        }
+        default:
+            return {};
     }
 }
 

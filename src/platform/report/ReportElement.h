@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/report/NumberMask.h"
-#include "platform/report/ReportContext.h"
-#include "platform/report/ReportFont.h"
-
 #include <QLineF>
 #include <QRectF>
 #include <QString>
 #include <optional>
+
+#include "platform/report/NumberMask.h"
+#include "platform/report/ReportContext.h"
+#include "platform/report/ReportFont.h"
 
 namespace vantir {
 
@@ -17,17 +17,18 @@ namespace vantir {
 //
 //   band.add(ReportElement::column("UKING", 120, 0, 25, 5).mask("#,##0").align(Qt::AlignRight));
 class ReportElement {
-public:
+  public:
     enum class Kind { Text, Value, PageNumber, Line, Box, VerticalRule };
 
-    static ReportElement text(const QString& text, double x, double y, double width,
-                              double height);
+    static ReportElement text(const QString& text, double x, double y, double width, double height);
     static ReportElement column(const QString& column, double x, double y, double width,
                                 double height);
-    static ReportElement expression(ReportExpression expression, double x, double y,
-                                    double width, double height);
+    static ReportElement expression(ReportExpression expression, double x, double y, double width,
+                                    double height);
     static ReportElement aggregate(const QString& name, double x, double y, double width,
                                    double height);
+    // The date of printing, "yy/mm/dd", as the page headers show it.
+    static ReportElement printDate(double x, double y, double width, double height);
     // "%1" is replaced by the page number and "%2" by the number of pages.
     static ReportElement pageNumber(double x, double y, double width, double height,
                                     const QString& pattern = QStringLiteral("%1"));
@@ -36,7 +37,7 @@ public:
     static ReportElement verticalRule(double x);
 
     ReportElement& align(Qt::Alignment alignment);  // horizontal; texts are centred vertically
-    ReportElement& mask(const QString& pattern);     // throws ReportError for an unknown mask
+    ReportElement& mask(const QString& pattern);    // throws ReportError for an unknown mask
     ReportElement& font(const ReportFont& font);
     ReportElement& pointSize(double points);
     ReportElement& bold(bool on = true);
@@ -45,9 +46,9 @@ public:
 
     Kind kind() const { return kind_; }
     bool isText() const { return kind_ <= Kind::PageNumber; }
-    QRectF rect() const { return rect_; }  // for a line, its bounding box from x1,y1 to x2,y2
+    QRectF rect() const { return rect_; }    // for a line, its bounding box from x1,y1 to x2,y2
     QLineF lineIn(double bandHeight) const;  // a line or rule, in band coordinates
-    const QString& columnName() const { return column_; }  // set for column elements
+    const QString& columnName() const { return column_; }        // set for column elements
     const QString& aggregateName() const { return aggregate_; }  // set for aggregate elements
     Qt::Alignment alignment() const { return alignment_; }
     const ReportFont& reportFont() const { return font_; }
@@ -57,7 +58,7 @@ public:
     // until the number of pages is known.
     QString textIn(const ReportContext& context) const;
 
-private:
+  private:
     ReportElement(Kind kind, QRectF rect);
 
     Kind kind_;

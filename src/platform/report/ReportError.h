@@ -9,12 +9,12 @@ namespace vantir {
 // the engine does not know, a PDF file that cannot be written. The message names what
 // is wrong so that the person building the report sees it at once.
 class ReportError : public std::runtime_error {
-public:
+  public:
     explicit ReportError(const QString& message)
         : std::runtime_error(message.toStdString()), message_(message) {}
     const QString& message() const { return message_; }
 
-private:
+  private:
     QString message_;
 };
 

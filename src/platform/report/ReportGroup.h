@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/report/ReportBand.h"
-
 #include <optional>
+
+#include "platform/report/ReportBand.h"
 
 namespace vantir {
 
@@ -10,7 +10,7 @@ namespace vantir {
 // the group's first row, a footer after its last. A group of an outer level breaking
 // breaks every group inside it too.
 class ReportGroup {
-public:
+  public:
     explicit ReportGroup(ReportExpression key);
 
     ReportBand& setHeader(double height);
@@ -23,7 +23,7 @@ public:
     const ReportBand* footer() const { return footer_ ? &*footer_ : nullptr; }
     bool startOnNewPage() const { return startOnNewPage_; }
 
-private:
+  private:
     ReportExpression key_;
     std::optional<ReportBand> header_;
     std::optional<ReportBand> footer_;

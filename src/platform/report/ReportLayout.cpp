@@ -1,11 +1,11 @@
 #include "platform/report/ReportLayout.h"
 
+#include <algorithm>
+
 #include "platform/report/BandPlacer.h"
 #include "platform/report/GroupBreak.h"
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportError.h"
-
-#include <algorithm>
 
 namespace vantir {
 
@@ -35,8 +35,7 @@ void ReportLayout::checkNames(const ReportColumns& columns) {
     for (const ReportBand* band : definition_.bands()) {
         for (const ReportElement& element : band->elements()) {
             if (!element.columnName().isEmpty() && columns.indexOf(element.columnName()) < 0)
-                throw ReportError(QStringLiteral("Unknown report column: ") +
-                                  element.columnName());
+                throw ReportError(QStringLiteral("Unknown report column: ") + element.columnName());
             if (!element.aggregateName().isEmpty()) aggregates_.value(element.aggregateName());
         }
     }
@@ -108,8 +107,8 @@ void ReportLayout::printDetail(const ReportRow& row) {
     if (!detail) return;
     if (detailColumn_ > 0 && !newPagePending_) {  // the next place across on the current line
         countRows();
-        draw(*detail, row, definition_.pageSetup().bodyRect().left() +
-                               detailColumn_ * detail->columnWidth(),
+        draw(*detail, row,
+             definition_.pageSetup().bodyRect().left() + detailColumn_ * detail->columnWidth(),
              detailTop_);
         detailColumn_ = (detailColumn_ + 1) % detail->columns();
         return;
@@ -159,10 +158,9 @@ void ReportLayout::startPage(const ReportRow& row) {
     const double left = definition_.pageSetup().bodyRect().left();
     y_ = definition_.pageSetup().bodyRect().top();
     const ReportBand* header = definition_.pageHeader();
-    const ReportBand* headings[] = {header && (!first || header->printOnFirstPage()) ? header
-                                                                                    : nullptr,
-                                    first ? definition_.titleBand() : nullptr,
-                                    definition_.columnHeader()};
+    const ReportBand* headings[] = {
+        header && (!first || header->printOnFirstPage()) ? header : nullptr,
+        first ? definition_.titleBand() : nullptr, definition_.columnHeader()};
     for (const ReportBand* band : headings) {
         if (!band) continue;
         draw(*band, row, left, y_);

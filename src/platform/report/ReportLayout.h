@@ -1,12 +1,12 @@
 #pragma once
 
-#include "platform/report/AggregateState.h"
-#include "platform/report/PageModel.h"
-#include "platform/report/ReportCursor.h"
-
 #include <QList>
 #include <QPair>
 #include <QVariantList>
+
+#include "platform/report/AggregateState.h"
+#include "platform/report/PageModel.h"
+#include "platform/report/ReportCursor.h"
 
 namespace vantir {
 
@@ -17,12 +17,12 @@ class ReportDefinition;
 // where a band no longer fits above the page footer, where a band forces a new page and
 // where a group starts on a new page. Nothing is drawn; the result is the page model.
 class ReportLayout {
-public:
+  public:
     // Throws ReportError when an element names a column the rows do not have or an
     // aggregate no band holds, and DbError when reading the rows fails.
     static PageModel run(const ReportDefinition& definition, ReportCursor& rows);
 
-private:
+  private:
     ReportLayout(const ReportDefinition& definition, std::shared_ptr<const ReportColumns> columns);
 
     void checkNames(const ReportColumns& columns);

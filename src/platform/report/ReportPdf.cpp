@@ -1,12 +1,12 @@
 #include "platform/report/ReportPdf.h"
 
+#include <QPdfWriter>
+#include <QSaveFile>
+
 #include "platform/report/DocumentPainter.h"
 #include "platform/report/PageModel.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLayout.h"
-
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace vantir {
 
@@ -18,8 +18,8 @@ constexpr int kPdfResolution = 1200;
 void ReportPdf::write(const PageModel& model, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw ReportError(QStringLiteral("PDFファイルを書き込めません: %1 (%2)")
-                              .arg(path, file.errorString()));
+        throw ReportError(
+            QStringLiteral("PDFファイルを書き込めません: %1 (%2)").arg(path, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setResolution(kPdfResolution);
@@ -29,12 +29,11 @@ void ReportPdf::write(const PageModel& model, const QString& path) {
             throw ReportError(QStringLiteral("PDFファイルを書き込めません: ") + path);
     }
     if (!file.commit())
-        throw ReportError(QStringLiteral("PDFファイルを書き込めません: %1 (%2)")
-                              .arg(path, file.errorString()));
+        throw ReportError(
+            QStringLiteral("PDFファイルを書き込めません: %1 (%2)").arg(path, file.errorString()));
 }
 
-void ReportPdf::write(const ReportDefinition& definition, ReportCursor& rows,
-                      const QString& path) {
+void ReportPdf::write(const ReportDefinition& definition, ReportCursor& rows, const QString& path) {
     write(ReportLayout::run(definition, rows), path);
 }
 

@@ -12,11 +12,10 @@ struct PageModel;
 // file is written whole or not at all: a failure leaves an earlier file of that name
 // as it was.
 class ReportPdf {
-public:
+  public:
     static void write(const PageModel& model, const QString& path);  // throws ReportError
     // Lays the report out and writes it.
-    static void write(const ReportDefinition& definition, ReportCursor& rows,
-                      const QString& path);
+    static void write(const ReportDefinition& definition, ReportCursor& rows, const QString& path);
 };
 
 }  // namespace vantir

@@ -1,10 +1,5 @@
 #include "platform/report/ReportPreview.h"
 
-#include "platform/report/DocumentPainter.h"
-#include "platform/report/ReportError.h"
-#include "platform/report/ReportLayout.h"
-#include "platform/report/ReportPdf.h"
-
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -15,6 +10,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "platform/report/DocumentPainter.h"
+#include "platform/report/ReportError.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/ReportPdf.h"
 
 namespace vantir {
 
@@ -57,15 +57,15 @@ ReportPreview::ReportPreview(PageModel model, QWidget* parent)
             &ReportPreview::lastPage);
     connect(addButton(bar, "btnZoomIn", QStringLiteral("拡大"), this), &QPushButton::clicked, this,
             &ReportPreview::zoomIn);
-    connect(addButton(bar, "btnZoomOut", QStringLiteral("縮小"), this), &QPushButton::clicked,
-            this, &ReportPreview::zoomOut);
+    connect(addButton(bar, "btnZoomOut", QStringLiteral("縮小"), this), &QPushButton::clicked, this,
+            &ReportPreview::zoomOut);
     connect(addButton(bar, "btnFit", QStringLiteral("幅に合わせる"), this), &QPushButton::clicked,
             this, &ReportPreview::fitToWidth);
     connect(addButton(bar, "btnPdf", QStringLiteral("PDF保存"), this), &QPushButton::clicked, this,
             &ReportPreview::saveAsPdf);
     bar->addStretch();
-    connect(addButton(bar, "btnClose", QStringLiteral("閉じる"), this), &QPushButton::clicked,
-            this, &QWidget::close);
+    connect(addButton(bar, "btnClose", QStringLiteral("閉じる"), this), &QPushButton::clicked, this,
+            &QWidget::close);
 
     view_ = new QPrintPreviewWidget(printer_.get(), this);
     view_->setObjectName(QStringLiteral("PreviewView"));
@@ -97,13 +97,9 @@ ReportPreview* ReportPreview::open(const ReportDefinition& definition, ReportCur
     return preview;
 }
 
-int ReportPreview::currentPage() const {
-    return view_->currentPage();
-}
+int ReportPreview::currentPage() const { return view_->currentPage(); }
 
-void ReportPreview::savePdf(const QString& path) const {
-    ReportPdf::write(model_, path);
-}
+void ReportPreview::savePdf(const QString& path) const { ReportPdf::write(model_, path); }
 
 void ReportPreview::setPdfPathChooser(std::function<QString(const QString&)> chooser) {
     pdfPathChooser_ = std::move(chooser);
@@ -123,17 +119,11 @@ void ReportPreview::showPage(int page) {
     updatePageLabel();
 }
 
-void ReportPreview::zoomIn() {
-    view_->zoomIn(kZoomStep);
-}
+void ReportPreview::zoomIn() { view_->zoomIn(kZoomStep); }
 
-void ReportPreview::zoomOut() {
-    view_->zoomOut(kZoomStep);
-}
+void ReportPreview::zoomOut() { view_->zoomOut(kZoomStep); }
 
-void ReportPreview::fitToWidth() {
-    view_->fitToWidth();
-}
+void ReportPreview::fitToWidth() { view_->fitToWidth(); }
 
 void ReportPreview::saveAsPdf() {
     const QString suggested = QDir::home().filePath(model_.title + QStringLiteral(".pdf"));
@@ -146,9 +136,7 @@ void ReportPreview::saveAsPdf() {
     }
 }
 
-void ReportPreview::paintPages(QPrinter* printer) {
-    DocumentPainter::paint(model_, *printer);
-}
+void ReportPreview::paintPages(QPrinter* printer) { DocumentPainter::paint(model_, *printer); }
 
 void ReportPreview::updatePageLabel() {
     pageLabel_->setText(QStringLiteral("%1 / %2").arg(currentPage()).arg(pageCount()));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/report/PageModel.h"
-
 #include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "platform/report/PageModel.h"
 
 class QLabel;
 class QPrintPreviewWidget;
@@ -23,7 +23,7 @@ class ReportDefinition;
 class ReportPreview : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit ReportPreview(PageModel model, QWidget* parent = nullptr);
     ~ReportPreview() override;
 
@@ -42,7 +42,7 @@ public:
     // suggested path, returns the chosen one or empty text to give up.
     void setPdfPathChooser(std::function<QString(const QString&)> chooser);
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void print();
     void showPage(int page);  // from 1; out-of-range pages go to the nearest
     void firstPage() { showPage(1); }
@@ -54,7 +54,7 @@ public Q_SLOTS:
     void fitToWidth();
     void saveAsPdf();  // "PDF保存"
 
-private:
+  private:
     void paintPages(QPrinter* printer);
     void updatePageLabel();
 

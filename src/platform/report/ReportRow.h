@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/report/ReportColumns.h"
-
 #include <QVariant>
 #include <QVariantList>
 #include <memory>
+
+#include "platform/report/ReportColumns.h"
 
 namespace vantir {
 
@@ -12,7 +12,7 @@ namespace vantir {
 // QVariant is NULL). Asking for a column the row does not have is an error, so that a
 // misspelt column in a report shows up instead of printing blank.
 class ReportRow {
-public:
+  public:
     ReportRow();  // a row without columns
     ReportRow(std::shared_ptr<const ReportColumns> columns, QVariantList values);
     // A row of the given columns, every value NULL: what the bands of an empty report see.
@@ -22,7 +22,7 @@ public:
     QVariant value(const QString& column) const;  // throws ReportError for an unknown column
     const QVariantList& values() const { return values_; }
 
-private:
+  private:
     std::shared_ptr<const ReportColumns> columns_;
     QVariantList values_;
 };

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/report/ReportCursor.h"
-
 #include <QList>
+
+#include "platform/report/ReportCursor.h"
 
 namespace vantir {
 
 // Rows held in memory: for reports whose rows are computed in code, and for tests.
 class RowListCursor : public ReportCursor {
-public:
+  public:
     explicit RowListCursor(const QStringList& columns);
 
     // Appends a row; values in column order (an invalid QVariant is NULL).
@@ -17,7 +17,7 @@ public:
     std::shared_ptr<const ReportColumns> columns() const override { return columns_; }
     std::optional<ReportRow> next() override;
 
-private:
+  private:
     std::shared_ptr<const ReportColumns> columns_;
     QList<ReportRow> rows_;
     int position_ = 0;

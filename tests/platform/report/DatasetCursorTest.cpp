@@ -1,3 +1,7 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/Connection.h"
 #include "platform/db/Database.h"
@@ -5,17 +9,13 @@
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLayout.h"
-
 #include "support/QtPrinters.h"
-
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace vantir::test {
 namespace {
 
 class DatasetCursorTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Connection connection;
         connection.open(path, /*create=*/true);
@@ -44,25 +44,27 @@ TEST_F(DatasetCursorTest, ReadsTheRowsInOrderUnderTheFilterWithoutMovingTheRecor
     receipts.last();
     DatasetCursor all(receipts);
     EXPECT_EQ(all.columns()->names(), (QStringList{"CODE", "KCODE", "KNAME", "UKING"}));
-    EXPECT_EQ(readAll(all),
-              (QList<QVariantList>{{qint64(1), "000001", "丸山運送", qint64(1000)},
-                                   {qint64(2), "000001", "丸山運送", QVariant()},
-                                   {qint64(3), "000002", "北星物流", qint64(500)}}));
+    EXPECT_EQ(readAll(all), (QList<QVariantList>{{qint64(1), "000001", "丸山運送", qint64(1000)},
+                                                 {qint64(2), "000001", "丸山運送", QVariant()},
+                                                 {qint64(3), "000002", "北星物流", qint64(500)}}));
     EXPECT_EQ(receipts.recNo(), 2);
 
     receipts.setFilter(QStringLiteral("KCODE = '000002'"));
     receipts.setFiltered(true);
     DatasetCursor filtered(receipts);
-    EXPECT_EQ(readAll(filtered), (QList<QVariantList>{{qint64(3), "000002", "北星物流", qint64(500)}}));
+    EXPECT_EQ(readAll(filtered),
+              (QList<QVariantList>{{qint64(3), "000002", "北星物流", qint64(500)}}));
 }
 
 TEST_F(DatasetCursorTest, FeedsAReport) {
     receipts.open();
     ReportDefinition report(QStringLiteral("入金伝票一覧表"),
                             PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
-    report.addGroup(QStringLiteral("kcode")).setFooter(5).addSum(QStringLiteral("S"),
-                                                                   QStringLiteral("uking"))
-        .add(ReportElement::aggregate(QStringLiteral("S"), 0, 0, 30, 5).mask(QStringLiteral("#,##0")));
+    report.addGroup(QStringLiteral("kcode"))
+        .setFooter(5)
+        .addSum(QStringLiteral("S"), QStringLiteral("uking"))
+        .add(ReportElement::aggregate(QStringLiteral("S"), 0, 0, 30, 5)
+                 .mask(QStringLiteral("#,##0")));
     DatasetCursor rows(receipts);
 
     const PageModel model = ReportLayout::run(report, rows);

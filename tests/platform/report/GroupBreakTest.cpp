@@ -1,8 +1,7 @@
-#include "platform/report/GroupBreak.h"
-
-#include "support/QtPrinters.h"
-
 #include <gtest/gtest.h>
+
+#include "platform/report/GroupBreak.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -30,10 +29,12 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"NewCode", {QStringLiteral("000001")}, {QStringLiteral("000002")}, 0},
         // Codes are text: leading zeros matter.
         BreakCase{"CodeTextNotNumber", {QStringLiteral("01")}, {QStringLiteral("1")}, 0},
-        BreakCase{"InnerOnly", {QStringLiteral("A"), qint64(1)}, {QStringLiteral("A"), qint64(2)},
-                  1},
-        BreakCase{"OuterBreaksInnerToo", {QStringLiteral("A"), qint64(1)},
-                  {QStringLiteral("B"), qint64(1)}, 0},
+        BreakCase{
+            "InnerOnly", {QStringLiteral("A"), qint64(1)}, {QStringLiteral("A"), qint64(2)}, 1},
+        BreakCase{"OuterBreaksInnerToo",
+                  {QStringLiteral("A"), qint64(1)},
+                  {QStringLiteral("B"), qint64(1)},
+                  0},
         BreakCase{"NullContinuesNull", {kNull}, {kNull}, -1},
         BreakCase{"NullToEmptyText", {kNull}, {QString(QLatin1String(""))}, 0},
         BreakCase{"ValueToNull", {qint64(0)}, {kNull}, 0}),

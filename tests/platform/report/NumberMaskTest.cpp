@@ -1,11 +1,10 @@
-#include "platform/report/NumberMask.h"
-#include "platform/report/ReportError.h"
-
-#include "support/QtPrinters.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
+
+#include "platform/report/NumberMask.h"
+#include "platform/report/ReportError.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {

@@ -1,11 +1,11 @@
+#include <gtest/gtest.h>
+
 #include "platform/report/PageModelDump.h"
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/RowListCursor.h"
-
+#include "support/FixedToday.h"
 #include "support/ReferenceText.h"
-
-#include <gtest/gtest.h>
 
 namespace vantir::test {
 namespace {
@@ -22,7 +22,7 @@ ReportDefinition continuousReceiptList() {
                  .align(Qt::AlignHCenter)
                  .font(ReportFont::mincho(14))
                  .bold())
-        .add(ReportElement::text(QStringLiteral("26/12/09"), 176, 0, 40, 5).align(Qt::AlignRight))
+        .add(ReportElement::printDate(176, 0, 40, 5).align(Qt::AlignRight))
         .add(ReportElement::line(0, 13, 216, 13).lineWidth(0.4));
     ReportGroup& customer = report.addGroup(QStringLiteral("KCODE"));
     ReportBand& heads = customer.setHeader(6);
@@ -71,6 +71,7 @@ TEST(PageModelDumpTest, AContinuousFormReceiptListMatchesItsReference) {
                      i % 4 == 0 ? QVariant() : QVariant(QStringLiteral("振込"))});
     }
 
+    FixedToday today("2026-12-09");
     const PageModel model = ReportLayout::run(continuousReceiptList(), rows);
 
     EXPECT_TRUE(matchesReference(dumpPageModel(model), __FILE__,

@@ -1,14 +1,13 @@
-#include "platform/report/PrinterError.h"
-#include "platform/report/RawPrinter.h"
-
-#include "support/QtPrinters.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <optional>
+
+#include "platform/report/PrinterError.h"
+#include "platform/report/RawPrinter.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -26,7 +25,7 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 // Points VANTIR_RAW_PRINTER somewhere for one test and puts it back afterwards.
 class RawPrinterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (qEnvironmentVariableIsSet("VANTIR_RAW_PRINTER")) saved_ = qgetenv("VANTIR_RAW_PRINTER");
     }
@@ -41,7 +40,7 @@ protected:
     QTemporaryDir dir;
     QString output = dir.filePath(QStringLiteral("printer.bin"));
 
-private:
+  private:
     std::optional<QByteArray> saved_;
 };
 
@@ -54,7 +53,13 @@ QByteArray everyByte() {
 
 TEST_F(RawPrinterTest, TheFileReceivesExactlyTheBytesSentWhenTheJobEnds) {
     printTo(QStringLiteral("file:") + output);
-    const QByteArray start("\x1b" "C" "\x3c" "\x1c" "&", 5);
+    const QByteArray start(
+        "\x1b"
+        "C"
+        "\x3c"
+        "\x1c"
+        "&",
+        5);
     const QByteArray kanji("\x90\xbf\x8b\x81\x8f\x91\r\n", 8);  // 請求書 in Shift_JIS
 
     RawPrinter printer = RawPrinter::openDefault();
@@ -104,14 +109,14 @@ TEST_F(RawPrinterTest, AnUnopenableTargetIsAPrinterOutputError) {
 
 // A target that fails at a chosen step, recording what the printer asked of it.
 class FailingTarget : public RawPrinterTarget {
-public:
+  public:
     FailingTarget(QString failAt, QStringList* calls) : failAt_(std::move(failAt)), calls_(calls) {}
     void startJob(const QString&) override { step(QStringLiteral("start")); }
     void write(const QByteArray&) override { step(QStringLiteral("write")); }
     void endJob() override { step(QStringLiteral("end")); }
     void abandonJob() noexcept override { calls_->append(QStringLiteral("abandon")); }
 
-private:
+  private:
     void step(const QString& name) {
         calls_->append(name);
         if (name == failAt_) throw PrinterError(name + QStringLiteral(" failed"));
@@ -125,9 +130,9 @@ TEST(RawPrinterFailureTest, AnyFailingStepAbandonsTheJob) {
         const char* failAt;
         QStringList calls;
     };
-    for (const Case& c : {Case{"start", {"start", "abandon"}},
-                          Case{"write", {"start", "write", "abandon"}},
-                          Case{"end", {"start", "write", "end", "abandon"}}}) {
+    for (const Case& c :
+         {Case{"start", {"start", "abandon"}}, Case{"write", {"start", "write", "abandon"}},
+          Case{"end", {"start", "write", "end", "abandon"}}}) {
         SCOPED_TRACE(c.failAt);
         QStringList calls;
         RawPrinter printer(std::make_unique<FailingTarget>(QString::fromLatin1(c.failAt), &calls));

@@ -1,19 +1,18 @@
+#include <gtest/gtest.h>
+
 #include "platform/report/ReportDefinition.h"
 #include "platform/report/ReportError.h"
 #include "platform/report/ReportLayout.h"
 #include "platform/report/RowListCursor.h"
-
 #include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 namespace vantir::test {
 namespace {
 
 // Slips of a receipt list: customer code, amount, slip number.
 RowListCursor receipts(const QList<QVariantList>& rows) {
-    RowListCursor cursor({QStringLiteral("KCODE"), QStringLiteral("UKING"),
-                          QStringLiteral("CODE")});
+    RowListCursor cursor(
+        {QStringLiteral("KCODE"), QStringLiteral("UKING"), QStringLiteral("CODE")});
     for (const QVariantList& row : rows) cursor.addRow(row);
     return cursor;
 }
@@ -59,7 +58,8 @@ TEST_P(PaginationTest, BreaksWhereTheNextRowNoLongerFitsAboveThePageFooter) {
     report.setPageHeader(10)
         .setPrintOnFirstPage(c.headerOnFirstPage)
         .add(ReportElement::text(QStringLiteral("HEAD"), 0, 0, 50, 5));
-    report.setDetail(c.detailHeight).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 30, 5));
+    report.setDetail(c.detailHeight)
+        .add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 30, 5));
     report.setPageFooter(10).add(ReportElement::pageNumber(0, 0, 30, 5, QStringLiteral("P%1/%2")));
     RowListCursor rows = numberedRows(c.rows);
 
@@ -123,21 +123,21 @@ TEST_P(PaperTest, PlacesBandsInsideTheMarginsOfThePaper) {
     EXPECT_EQ(model.pageSetup.margins(), m);
     const Page& page = model.pages.first();
     EXPECT_EQ(findText(page, QStringLiteral("HEAD"))->rect.topLeft(), QPointF(m.left, m.top));
-    EXPECT_EQ(findText(page, QStringLiteral("R1"))->rect.topLeft(),
-              QPointF(m.left + 2, m.top + 8));
+    EXPECT_EQ(findText(page, QStringLiteral("R1"))->rect.topLeft(), QPointF(m.left + 2, m.top + 8));
     EXPECT_DOUBLE_EQ(findText(page, QStringLiteral("FOOT"))->rect.top(),
                      c.pageSize.height() - m.bottom - 6 + 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Papers, PaperTest,
-    ::testing::Values(
-        PaperCase{"A4Portrait", PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
-                  QSizeF(210, 297)},
-        PaperCase{"A4Landscape", PageSetup::a4(PageOrientation::Landscape, {6, 10, 8, 8}),
-                  QSizeF(297, 210)},
-        PaperCase{"ContinuousForm", PageSetup::continuousForm({10, 10, 15, 9}),
-                  QSizeF(240, 279.4)}),
+    ::testing::Values(PaperCase{"A4Portrait",
+                                PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
+                                QSizeF(210, 297)},
+                      PaperCase{"A4Landscape",
+                                PageSetup::a4(PageOrientation::Landscape, {6, 10, 8, 8}),
+                                QSizeF(297, 210)},
+                      PaperCase{"ContinuousForm", PageSetup::continuousForm({10, 10, 15, 9}),
+                                QSizeF(240, 279.4)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Groups and sums ------------------------------------------------------------------
@@ -200,8 +200,7 @@ TEST(ReportGroupsTest, AnEmptyReportPrintsItsHeadingsAndAZeroSummaryOnOnePage) {
     const PageModel model = ReportLayout::run(report, rows);
 
     ASSERT_EQ(model.pages.size(), 1);
-    EXPECT_EQ(model.pages[0].textValues(),
-              (QStringList{"入金伝票一覧表", "件数", "0", "0", "1"}));
+    EXPECT_EQ(model.pages[0].textValues(), (QStringList{"入金伝票一覧表", "件数", "0", "0", "1"}));
 }
 
 TEST(ReportGroupsTest, AnOuterBreakClosesAndReopensTheInnerGroups) {
@@ -210,10 +209,14 @@ TEST(ReportGroupsTest, AnOuterBreakClosesAndReopensTheInnerGroups) {
     for (const QString& column : {QStringLiteral("KCODE"), QStringLiteral("CODE")}) {
         ReportGroup& group = report.addGroup(column);
         group.setHeader(5).add(ReportElement::expression(
-            [column](const ReportContext& r) { return QVariant(QStringLiteral("H") + r.text(column)); },
+            [column](const ReportContext& r) {
+                return QVariant(QStringLiteral("H") + r.text(column));
+            },
             0, 0, 20, 5));
         group.setFooter(5).add(ReportElement::expression(
-            [column](const ReportContext& r) { return QVariant(QStringLiteral("F") + r.text(column)); },
+            [column](const ReportContext& r) {
+                return QVariant(QStringLiteral("F") + r.text(column));
+            },
             0, 0, 20, 5));
     }
     report.setDetail(5).add(ReportElement::column(QStringLiteral("UKING"), 0, 0, 20, 5));
@@ -224,9 +227,8 @@ TEST(ReportGroupsTest, AnOuterBreakClosesAndReopensTheInnerGroups) {
 
     const PageModel model = ReportLayout::run(report, rows);
 
-    EXPECT_EQ(model.pages[0].textValues(),
-              (QStringList{"HA", "H1", "1", "2", "F1", "H2", "3", "F2", "FA", "HB", "H2", "4", "F2",
-                           "FB"}));
+    EXPECT_EQ(model.pages[0].textValues(), (QStringList{"HA", "H1", "1", "2", "F1", "H2", "3", "F2",
+                                                        "FA", "HB", "H2", "4", "F2", "FB"}));
 }
 
 // Page footers total the rows printed on their page, and a running total from the first
@@ -240,8 +242,9 @@ TEST(ReportGroupsTest, PageFootersTotalThePageAndRunFromTheFirstRow) {
         if (withDetail)
             report.setDetail(100).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
         else
-            report.addGroup(QStringLiteral("CODE")).setFooter(100).add(
-                ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
+            report.addGroup(QStringLiteral("CODE"))
+                .setFooter(100)
+                .add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
         report.setPageFooter(17)
             .addSum(QStringLiteral("PAGE_UKING"), QStringLiteral("UKING"))
             .addSum(QStringLiteral("ALL_UKING"), QStringLiteral("UKING"), AggregateReset::Running)
@@ -271,8 +274,9 @@ TEST(ReportGroupsTest, AGroupStartsOnANewPageWithoutAnEmptyFirstOrLastPage) {
     ReportGroup& customer = report.addGroup(QStringLiteral("KCODE"));
     customer.setStartOnNewPage();
     customer.setHeader(5).add(ReportElement::column(QStringLiteral("KCODE"), 0, 0, 30, 5));
-    customer.setFooter(5).addSum(QStringLiteral("S"), QStringLiteral("UKING")).add(
-        ReportElement::aggregate(QStringLiteral("S"), 0, 0, 30, 5));
+    customer.setFooter(5)
+        .addSum(QStringLiteral("S"), QStringLiteral("UKING"))
+        .add(ReportElement::aggregate(QStringLiteral("S"), 0, 0, 30, 5));
     report.setDetail(5).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
     RowListCursor rows = receipts({{"000001", qint64(10), "1"},
                                    {"000001", qint64(20), "2"},
@@ -300,7 +304,8 @@ TEST(ReportGroupsTest, AGroupHeaderIsNotLeftAloneAtTheFootOfAPage) {
             [](const ReportContext& r) { return QVariant(QStringLiteral("H") + r.text("KCODE")); },
             0, 0, 20, 5));
     report.setDetail(100).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
-    RowListCursor rows = receipts({{"A", qint64(1), "1"}, {"A", qint64(2), "2"}, {"B", qint64(3), "3"}});
+    RowListCursor rows =
+        receipts({{"A", qint64(1), "1"}, {"A", qint64(2), "2"}, {"B", qint64(3), "3"}});
 
     const PageModel model = ReportLayout::run(report, rows);
 
@@ -318,10 +323,10 @@ TEST(ReportBandsTest, ASummaryThatForcesANewPageOrSitsAtTheFoot) {
         double summaryTop;
     };
     // Body from 10 to 287 mm; page footer 7 mm above the bottom margin.
-    for (const Case& c : {Case{"flowing", false, false, 1, 25.0},
-                          Case{"new page", true, false, 2, 10.0},
-                          Case{"at the foot", false, true, 1, 270.0},
-                          Case{"at the foot of a new page", true, true, 2, 270.0}}) {
+    for (const Case& c :
+         {Case{"flowing", false, false, 1, 25.0}, Case{"new page", true, false, 2, 10.0},
+          Case{"at the foot", false, true, 1, 270.0},
+          Case{"at the foot of a new page", true, true, 2, 270.0}}) {
         SCOPED_TRACE(c.name);
         ReportDefinition report(QStringLiteral("請求書"),
                                 PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
@@ -369,10 +374,12 @@ TEST(ReportBandsTest, DetailInColumnsFillsAcrossThenDownThenANewPage) {
 TEST(ReportBandsTest, LinesBoxesAndRulesArePlacedWithTheirBand) {
     ReportDefinition report(QStringLiteral("請求書"),
                             PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
-    report.setColumnHeader(6).add(ReportElement::box(0, 0, 190, 6)).add(
-        ReportElement::line(0, 6, 190, 6).lineWidth(0.5));
-    report.setDetail(5).add(ReportElement::verticalRule(30)).add(
-        ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
+    report.setColumnHeader(6)
+        .add(ReportElement::box(0, 0, 190, 6))
+        .add(ReportElement::line(0, 6, 190, 6).lineWidth(0.5));
+    report.setDetail(5)
+        .add(ReportElement::verticalRule(30))
+        .add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 20, 5));
     RowListCursor rows = numberedRows(2);
 
     const PageModel model = ReportLayout::run(report, rows);
@@ -404,11 +411,12 @@ TEST(ReportDefinitionErrorsTest, NamesThatDoNotExistStopTheLayout) {
     EXPECT_THROW(layoutWith(&ReportDefinition::setPageFooter,
                             ReportElement::aggregate(QStringLiteral("TOTAL"), 0, 0, 1, 1), nullptr),
                  ReportError);
-    EXPECT_THROW(layoutWith(&ReportDefinition::setDetail,
-                            ReportElement::expression(
-                                [](const ReportContext& r) { return r.value("KNAME"); }, 0, 0, 1, 1),
-                            nullptr),
-                 ReportError);
+    EXPECT_THROW(
+        layoutWith(&ReportDefinition::setDetail,
+                   ReportElement::expression(
+                       [](const ReportContext& r) { return r.value("KNAME"); }, 0, 0, 1, 1),
+                   nullptr),
+        ReportError);
     ReportDefinition twice(QStringLiteral("一覧"),
                            PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
     twice.setSummary(5).addCount(QStringLiteral("N"));

@@ -1,16 +1,16 @@
-#include "platform/report/ReportDefinition.h"
-#include "platform/report/ReportError.h"
-#include "platform/report/ReportPdf.h"
-#include "platform/report/RowListCursor.h"
-
-#include "support/QtPrinters.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "platform/report/ReportDefinition.h"
+#include "platform/report/ReportError.h"
+#include "platform/report/ReportPdf.h"
+#include "platform/report/RowListCursor.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -58,7 +58,8 @@ TEST(ReportPdfTest, JapaneseTextIsEmbeddedAndReadsBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("請求書.pdf"));
     RowListCursor rows({QStringLiteral("KNAME"), QStringLiteral("HATTI"), QStringLiteral("UKING")});
-    rows.addRow({QStringLiteral("丸山運送株式会社"), QStringLiteral("東京都江東区"), qint64(1234567)})
+    rows.addRow(
+            {QStringLiteral("丸山運送株式会社"), QStringLiteral("東京都江東区"), qint64(1234567)})
         .addRow({QStringLiteral("北星物流"), QStringLiteral("ﾖｺﾊﾏ港"), qint64(-5000)})
         .addRow({QStringLiteral("入金伝票一覧"), QStringLiteral("大阪"), qint64(0)});
 
@@ -74,15 +75,16 @@ TEST(ReportPdfTest, JapaneseTextIsEmbeddedAndReadsBack) {
     for (int page = 0; page < 2; ++page) {
         for (const QString& item : expected[page]) {
             EXPECT_TRUE(comparable(pages[page]).contains(comparable(item)))
-                << item.toStdString() << "\n" << pages[page].toStdString();
+                << item.toStdString() << "\n"
+                << pages[page].toStdString();
         }
     }
 
     const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
     if (pdffonts.isEmpty()) return;
     // name, type, encoding, then "emb sub uni" columns: every font embedded.
-    const QStringList fonts = runTool(pdffonts, {path}).split(QLatin1Char('\n'),
-                                                                Qt::SkipEmptyParts).mid(2);
+    const QStringList fonts =
+        runTool(pdffonts, {path}).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
     ASSERT_FALSE(fonts.isEmpty());
     for (const QString& font : fonts) {
         EXPECT_TRUE(font.contains(QStringLiteral("CJKjp"))) << font.toStdString();

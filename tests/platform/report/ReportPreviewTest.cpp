@@ -1,16 +1,16 @@
-#include "platform/report/ReportDefinition.h"
-#include "platform/report/ReportLayout.h"
-#include "platform/report/ReportPreview.h"
-#include "platform/report/RowListCursor.h"
-
-#include "support/QtPrinters.h"
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+
+#include "platform/report/ReportDefinition.h"
+#include "platform/report/ReportLayout.h"
+#include "platform/report/ReportPreview.h"
+#include "platform/report/RowListCursor.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -21,12 +21,14 @@ PageModel threePages() {
                             PageSetup::a4(PageOrientation::Landscape, {6, 10, 8, 8}));
     report.setDetail(100).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 50, 5));
     RowListCursor rows({QStringLiteral("CODE")});
-    rows.addRow({QStringLiteral("一")}).addRow({QStringLiteral("二")}).addRow({QStringLiteral("三")});
+    rows.addRow({QStringLiteral("一")})
+        .addRow({QStringLiteral("二")})
+        .addRow({QStringLiteral("三")});
     return ReportLayout::run(report, rows);
 }
 
 class ReportPreviewTest : public ::testing::Test {
-protected:
+  protected:
     void click(const char* name) {
         QPushButton* button = preview.findChild<QPushButton*>(QLatin1String(name));
         ASSERT_NE(button, nullptr) << name;
