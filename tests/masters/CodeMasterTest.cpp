@@ -1,0 +1,130 @@
+#include "MasterScreenTest.h"
+
+#include "masters/rules/CodeMasterRules.h"
+#include "masters/screens/CodeMasterScreen.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/ui/DatasetGrid.h"
+#include "platform/ui/RecordBar.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vantir {
+
+// Names the twin in the test's output.
+void PrintTo(const CodeMasterDescription& master, std::ostream* out) {
+    *out << master.table.toStdString();
+}
+
+namespace test {
+namespace {
+
+// Every case runs on both twins: the staff master and the branch master.
+class CodeMasterTest : public MasterScreenTest,
+                       public ::testing::WithParamInterface<CodeMasterDescription> {
+protected:
+    const CodeMasterDescription& master() const { return GetParam(); }
+    QString codeField() const { return QStringLiteral("Edit") + master().codeColumn; }
+    QString nameField() const { return QStringLiteral("Edit") + master().nameColumn; }
+    void seedCodes(const QStringList& codes) {
+        QList<SeedRow> rows;
+        for (const QString& code : codes) {
+            rows.append(SeedRow{{master().codeColumn, code}, {master().nameColumn, QString("名" + code)}});
+        }
+        seedRows(dm1.database(), master().table, rows);
+    }
+    void open() { show(std::make_unique<CodeMasterScreen>(master(), dm1, messages)); }
+    QStringList listedCodes() const {
+        const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
+        QStringList codes;
+        for (int row = 0; row < list->rowCount(); ++row) codes << list->index(row, 0).data().toString();
+        return codes;
+    }
+};
+
+TEST_P(CodeMasterTest, ShowsItsCaptionsAndFourCommands) {
+    open();
+    EXPECT_EQ(screen->windowTitle(), master().caption);
+    const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
+    EXPECT_EQ(list->headerData(0, Qt::Horizontal).toString(), master().listCodeTitle);
+    EXPECT_EQ(list->headerData(1, Qt::Horizontal).toString(), master().listNameTitle);
+    QStringList visible;
+    for (const QPushButton* button : widget("DBNavigator1")->findChildren<QPushButton*>()) {
+        if (button->isVisible()) visible << button->text();
+    }
+    EXPECT_EQ(visible, (QStringList{"&A 追加", "&D 削除", "&O 登録", "&C 取消"}));
+}
+
+// A code is stored as typed: "1" stays "1" and lists between "01" and "10".
+TEST_P(CodeMasterTest, CodeIsStoredAsTypedAndListedInTextOrder) {
+    seedCodes({"10", "01"});
+    open();
+    widget<RecordBar>("DBNavigator1")->run(RecordBar::Insert);
+    EXPECT_EQ(focusName(), codeField());
+    type("1");
+    press(Qt::Key_Return);
+    type("abc");
+    ASSERT_TRUE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+
+    EXPECT_EQ(stored(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = 'abc'")
+                         .arg(master().codeColumn, master().table, master().nameColumn)),
+              "1");
+    EXPECT_EQ(listedCodes(), (QStringList{"01", "1", "10"}));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+}
+
+// "+" and "-" walk the two fields and are never typed into either: a name with a "-"
+// cannot be entered, the key takes the cursor back to the code.
+TEST_P(CodeMasterTest, PlusAndMinusStepBetweenTheFieldsAndNeverReachThem) {
+    seedCodes({"01"});
+    open();
+    focus(codeField());
+    widget<QLineEdit>(codeField())->selectAll();
+    type("2+");
+    EXPECT_EQ(focusName(), nameField());
+    type("a-");
+    EXPECT_EQ(focusName(), codeField());
+    type("-");
+    EXPECT_EQ(focusName(), codeField()) << "nothing before the first field";
+    type("+");
+    type("+");
+    EXPECT_EQ(focusName(), nameField()) << "nothing after the last field";
+    press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(), codeField());
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusName(), nameField());
+
+    EXPECT_EQ(widget<QLineEdit>(codeField())->text(), "2");
+    EXPECT_EQ(widget<QLineEdit>(nameField())->text(), "a");
+    EXPECT_EQ(dm1.table(master().table).text(master().nameColumn), "a");
+}
+
+// A post the database refuses (a table that keeps its codes unique) shows the database's
+// message and keeps the new record as typed.
+TEST_P(CodeMasterTest, RefusedPostKeepsWhatWasTyped) {
+    dir.executeOnMain({QStringLiteral("CREATE UNIQUE INDEX CODES ON %1 (%2)")
+                           .arg(master().table, master().codeColumn)});
+    seedCodes({"01"});
+    open();
+    widget<RecordBar>("DBNavigator1")->run(RecordBar::Insert);
+    type("01");
+    press(Qt::Key_Return);
+    type("dup");
+    EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.first().startsWith("error:")) << messages.shown.first().toStdString();
+    EXPECT_EQ(dm1.table(master().table).state(), DatasetState::Insert);
+    EXPECT_EQ(widget<QLineEdit>(codeField())->text(), "01");
+    EXPECT_EQ(widget<QLineEdit>(nameField())->text(), "dup");
+    EXPECT_EQ(stored("SELECT COUNT(*) FROM " + master().table).toInt(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(StaffAndBranch, CodeMasterTest,
+                         ::testing::Values(CodeMasterDescription::staff(),
+                                           CodeMasterDescription::branch()),
+                         [](const auto& info) { return info.param.table.toStdString(); });
+
+}  // namespace
+}  // namespace test
+}  // namespace vantir

@@ -1,0 +1,114 @@
+#include "MasterScreenTest.h"
+
+#include "masters/screens/PartnerMasterScreen.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/ui/DatasetGrid.h"
+#include "platform/ui/RecordBar.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace vantir::test {
+namespace {
+
+// The partner master as the main menu opens it, under its mode, with two partners.
+class PartnerMasterScreenTest : public MasterScreenTest {
+protected:
+    void SetUp() override {
+        appState.EditPName = QStringLiteral("Tokui_mas");
+        seedRows(dm1.database(), "HIMAS3",
+                 {{{"KCODE", "000001"}, {"KNAME", "丸山運送"}, {"YCODE", "000001"}, {"KY_KBN", "1"}},
+                  {{"KCODE", "000007"}, {"KNAME", "北斗物流"}, {"YCODE", "000007"}, {"KY_KBN", "0"}}});
+        show(std::make_unique<PartnerMasterScreen>(dm1, hookTargets, messages));
+    }
+    QString text(const QString& field) const { return widget<QLineEdit>(field)->text(); }
+    RecordBar* bar() const { return widget<RecordBar>("DBNavigator1"); }
+    TableDataset& partners() { return dm1.table("HIMAS3"); }
+};
+
+// A new partner typed from the first field: the kind left empty becomes "0", code "7"
+// becomes "000007" but is registered, so the new partner is discarded; code "12" is new
+// and becomes the carrier code as well.
+TEST_F(PartnerMasterScreenTest, NewPartnerFromTheKeyboard) {
+    EXPECT_EQ(text("EditKCODE"), "000001");
+    bar()->run(RecordBar::Insert);
+    EXPECT_EQ(text("EditName"), "1");
+    EXPECT_EQ(focusName(), "EditKY_KBN");
+    press(Qt::Key_Return);
+    EXPECT_EQ(text("EditKY_KBN"), "0");
+    type("7");
+    press(Qt::Key_Return);
+    EXPECT_EQ(messages.shown, QStringList{"notice:取引先コードは登録済です。"});
+    EXPECT_EQ(partners().state(), DatasetState::Browse);
+    EXPECT_EQ(text("EditName"), "0");
+    EXPECT_EQ(text("EditKCODE"), "000001");
+
+    messages.shown.clear();
+    bar()->run(RecordBar::Insert);
+    press(Qt::Key_Return);
+    type("12");
+    press(Qt::Key_Return);
+    EXPECT_EQ(text("EditKCODE"), "000012");
+    type("abc");
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "EditYCODE");
+    EXPECT_EQ(text("EditYCODE"), "000012");
+    ASSERT_TRUE(bar()->run(RecordBar::Post));
+
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+    EXPECT_EQ(text("EditName"), "0");
+    EXPECT_EQ(stored("SELECT YCODE || KY_KBN || KNAME FROM HIMAS3 WHERE KCODE = '000012'"),
+              "0000120abc");
+    EXPECT_EQ(text("EditKCODE"), "000012") << "the form shows the partner just saved";
+}
+
+// "*" and "/" walk the form and are never typed; "+" and "-" are ordinary characters.
+TEST_F(PartnerMasterScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
+    focus("EditKNAME");
+    type("A+B-C*");
+    EXPECT_EQ(focusName(), "EditYCODE");
+    type("/");
+    EXPECT_EQ(focusName(), "EditKNAME");
+    EXPECT_EQ(text("EditKNAME"), "A+B-C");
+    EXPECT_EQ(text("EditYCODE"), "000001") << "an existing partner keeps its carrier code";
+}
+
+// A short code that is not a whole number keeps the cursor with the text as typed.
+TEST_F(PartnerMasterScreenTest, NonNumericCodeKeepsTheCursor) {
+    focus("EditYCODE");
+    type("X1");
+    press(Qt::Key_Return);
+    EXPECT_EQ(messages.shown, QStringList{"notice:'X1' は整数ではありません"});
+    EXPECT_EQ(focusName(), "EditYCODE");
+    EXPECT_EQ(text("EditYCODE"), "X1");
+}
+
+// The filter box chooses the list; with no carrier at all the form shows no partner.
+TEST_F(PartnerMasterScreenTest, FilterBoxChoosesTheList) {
+    const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
+    auto* filter = widget<QComboBox>("ComboBox1");
+    EXPECT_EQ(filter->currentText(), "指定なし");
+    EXPECT_EQ(list->rowCount(), 2);
+    filter->setCurrentIndex(1);
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->index(0, 0).data().toString(), "000001");
+    filter->setCurrentIndex(2);
+    EXPECT_EQ(list->rowCount(), 0);
+    EXPECT_EQ(text("EditKCODE"), "");
+    EXPECT_EQ(text("EditKNAME"), "");
+}
+
+// An erased carrier code is stored as NULL once the record bar has the cursor.
+TEST_F(PartnerMasterScreenTest, ErasedCarrierCodeIsStoredAsNull) {
+    focus("EditYCODE");
+    press(Qt::Key_Delete);
+    EXPECT_EQ(text("EditYCODE"), "");
+    bar()->button(RecordBar::Post)->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(bar()->run(RecordBar::Post));
+    EXPECT_TRUE(stored("SELECT YCODE FROM HIMAS3 WHERE KCODE = '000001'").isNull());
+    EXPECT_EQ(stored("SELECT COUNT(*) FROM HIMAS3 WHERE YCODE IS NULL").toInt(), 1);
+}
+
+}  // namespace
+}  // namespace vantir::test
