@@ -22,8 +22,9 @@ namespace vantir {
 
 namespace {
 
-ScreenContext withMainWindow(ScreenContext context, QWidget* mainWindow) {
+ScreenContext withMainWindow(ScreenContext context, QWidget* mainWindow, const QString& programDir) {
     context.mainWindow = mainWindow;
+    context.programDir = programDir;
     return context;
 }
 
@@ -38,7 +39,7 @@ void setBold(QPushButton* button, bool bold) {
 MainWindow::MainWindow(const CommandTable& table, ScreenContext shared, QString programDir,
                        bool upgradeCompleted)
     : table_(table),
-      shared_(withMainWindow(std::move(shared), this)),
+      shared_(withMainWindow(std::move(shared), this, programDir)),
       programDir_(std::move(programDir)),
       upgradeCompleted_(upgradeCompleted),
       dispatcher_(table, shared_) {

@@ -22,7 +22,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    // shared: the program's state and views (its mainWindow is set to this window).
+    // shared: the program's state and views (its mainWindow and programDir are set here).
     // upgradeCompleted: false when the start-up upgrade stopped with an error; the show
     // step then selects no group and leaves the layout switches at their defaults.
     MainWindow(const CommandTable& table, ScreenContext shared, QString programDir,

@@ -37,6 +37,8 @@ struct ScreenContext {
     LongLivedScreens& longLived;
     // The main window: parent of every screen, so that screens go with it.
     QWidget* mainWindow = nullptr;
+    // The program directory ("VantirTenSet.ini", the DataBase folder).
+    QString programDir;
     // The mode name the screen is opened under, and the report a selection screen that
     // serves several reports is to prepare (empty for the others).
     QString modeName;

@@ -4,11 +4,36 @@
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/ScreenContext.h"
+#include "maintenance/screens/CompanyScreen.h"
+#include "maintenance/screens/ControlScreen.h"
+#include "maintenance/screens/OwnOfficeScreen.h"
 
 namespace vantir {
 
+namespace {
+
+// The screens of a command that opens one screen.
+template <typename Widget>
+ScreenSet screenSet(std::unique_ptr<Widget> screen) {
+    ScreenSet screens;
+    screens.push_back(std::move(screen));
+    return screens;
+}
+
+}  // namespace
+
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
-    (void)table;
+    // Group 9: maintenance.
+    table.setScreenFactory(QStringLiteral("S_Control"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<ControlScreen>(context.dm1, context.messages));
+    });
+    table.setScreenFactory(QStringLiteral("Cop_Dat"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<CompanyScreen>(context.dm1, context.messages));
+    });
+    table.setScreenFactory(QStringLiteral("TenSet"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<OwnOfficeScreen>(context.programDir, context.dm1,
+                                                           context.messages));
+    });
 
     // Screens made at start.
     longLived.registerScreen(QStringLiteral("AboutBox"), [](const ScreenContext&) {
