@@ -218,8 +218,8 @@ TEST_F(PartnerMasterRulesTest, FilterChoosesTheListAndTheFormFollowsItsFirstRow)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
-// Codes erased in the form are stored as NULL, never as empty text, once the record bar
-// has the cursor.
+// Codes erased in the form are stored as NULL, never as empty text: once the record bar
+// has the cursor, and when picking another partner posts the change on the way.
 TEST_F(PartnerMasterRulesTest, ErasedCodesAreStoredAsNull) {
     seed({{{"KCODE", "000001"}, {"YCODE", "000001"}, {"KNAME", "丸山運送"}}});
     open();
@@ -231,9 +231,15 @@ TEST_F(PartnerMasterRulesTest, ErasedCodesAreStoredAsNull) {
 
     partners().append();
     ASSERT_TRUE(partners().setText(kCode, "").ok);
+    ASSERT_TRUE(partners().setText(kCarrier, "").ok);
     ASSERT_TRUE(partners().setText("KNAME", "コードなし").ok);
-    rules->recordBarEntered();
-    EXPECT_TRUE(partners().isNull(kCode));
+    rules->listRowPicked();
+    auto& connection = dm1.database().connection();
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE IS NULL AND YCODE IS NULL "
+                                "AND KNAME = 'コードなし'").toInt(), 1);
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE = '' OR YCODE = ''")
+                  .toInt(), 0);
+    EXPECT_EQ(partners().text(kCode), "000001") << "the form shows the partner picked";
 }
 
 // After a command the list is read again and its cursor put on the partner in the form;

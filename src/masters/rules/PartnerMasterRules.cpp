@@ -9,6 +9,8 @@
 #include "platform/db/SqlQuote.h"
 #include "platform/system/Messages.h"
 
+#include <QScopedValueRollback>
+
 namespace vantir {
 
 namespace {
@@ -60,16 +62,21 @@ Dataset& PartnerMasterRules::depositKinds() const {
 }
 
 void PartnerMasterRules::open() {
-    // The view is shared: a filter another screen left on it must not hide partners here.
-    partners_.setFiltered(false);
-    partners_.setFilter(QString());
-    partners_.setIndexFieldNames(kCustomerCode);
-    partners_.open();
-    list_.setSql(kListInCodeOrder);
-    list_.open();
-    branches().open();
-    siteFlags().open();
-    depositKinds().open();
+    try {
+        // The view is shared: a filter another screen left on it must not hide partners.
+        partners_.setFiltered(false);
+        partners_.setFilter(QString());
+        partners_.setIndexFieldNames(kCustomerCode);
+        partners_.open();
+        list_.setSql(kListInCodeOrder);
+        list_.open();
+        branches().open();
+        siteFlags().open();
+        depositKinds().open();
+    } catch (const DbError&) {
+        close();
+        throw;
+    }
     listFilter_ = AllPartners;
 }
 
@@ -156,8 +163,10 @@ bool PartnerMasterRules::isRegistered(const QString& code) {
     return registered > 0;
 }
 
-void PartnerMasterRules::recordBarEntered() {
-    if (!hasRecord()) return;
+void PartnerMasterRules::recordBarEntered() { storeEmptyCodesAsNull(); }
+
+void PartnerMasterRules::storeEmptyCodesAsNull() {
+    if (!partners_.isEditing()) return;
     for (const QString& column : {kCustomerCode, kCarrierCode}) {
         if (!partners_.isNull(column) && partners_.text(column).isEmpty()) {
             partners_.clear(column);
@@ -209,8 +218,11 @@ void PartnerMasterRules::showPartnerOfListRow() {
 }
 
 // The form shows one partner: HIMAS3 filtered to its code. A pending change is posted
-// first; when the database refuses it, DbError leaves the form as it was.
+// first (and not followed: this partner is shown instead); when the database refuses it,
+// DbError leaves the form as it was.
 void PartnerMasterRules::showPartner(const QVariant& code) {
+    storeEmptyCodesAsNull();
+    const QScopedValueRollback<bool> showing(showingPartner_, true);
     partners_.setFiltered(false);
     partners_.setFilter(code.isNull() ? QStringLiteral("KCODE IS NULL")
                                       : QStringLiteral("KCODE = ") + sqlQuote(code.toString()));
@@ -227,7 +239,7 @@ void PartnerMasterRules::rememberEditedCode() {
 void PartnerMasterRules::followPostedPartner() {
     if (!editing_) return;
     editing_ = false;
-    if (!partners_.isFiltered()) return;
+    if (showingPartner_ || !partners_.isFiltered()) return;
     if (partners_.recNo() >= 0 && partners_.value(kCustomerCode) == editedCode_) return;
     try {
         showPartner(editedCode_);

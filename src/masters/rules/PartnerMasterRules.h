@@ -81,6 +81,7 @@ public:
 
 private:
     bool hasRecord() const;
+    void storeEmptyCodesAsNull();
     bool zeroFill(const QString& column);
     bool isRegistered(const QString& code);
     void reopenList();
@@ -100,6 +101,7 @@ private:
     // partner after its post even when the code is not the one the form was tied to.
     QVariant editedCode_;
     bool editing_ = false;
+    bool showingPartner_ = false;
     int subscriptions_[5] = {};
 };
 
