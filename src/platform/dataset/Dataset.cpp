@@ -1,39 +1,11 @@
 #include "platform/dataset/Dataset.h"
 
 #include "platform/dataset/FieldInput.h"
+#include "platform/dataset/ValueKinds.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
 
-#include <QMetaType>
-
 namespace vantir {
-
-namespace {
-
-bool isNumber(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::ULong:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool isWholeNumber(const QVariant& value) {
-    return isNumber(value) && value.typeId() != QMetaType::Double &&
-           value.typeId() != QMetaType::Float;
-}
-
-}  // namespace
 
 Dataset::Dataset(Database& database, QString name)
     : database_(database), name_(std::move(name)) {}
@@ -145,6 +117,10 @@ void Dataset::requireOpen() const {
 }
 
 QString Dataset::unknownField(const QString& column) const {
+    // A view never opened knows no columns yet: say so rather than blame the name.
+    if (!isOpen() && describedCount() == 0) {
+        return QStringLiteral("%1 が開かれていないため項目 '%2' を読めません").arg(name_, column);
+    }
     return QStringLiteral("%1: 項目 '%2' が見つかりません").arg(name_, column);
 }
 

@@ -1,38 +1,14 @@
 #include "platform/dataset/FieldInput.h"
 
+#include "platform/dataset/ValueKinds.h"
 #include "platform/text/Cp932.h"
 
-#include <QMetaType>
 #include <cmath>
 #include <limits>
 
 namespace vantir {
 
 namespace {
-
-bool isTextInput(const QVariant& input) {
-    return input.typeId() == QMetaType::QString || input.typeId() == QMetaType::QByteArray ||
-           input.typeId() == QMetaType::QChar;
-}
-
-bool isWholeNumberType(int typeId) {
-    switch (typeId) {
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::Long:
-        case QMetaType::ULong:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-        case QMetaType::Short:
-        case QMetaType::UShort:
-        case QMetaType::Char:
-        case QMetaType::SChar:
-        case QMetaType::UChar:
-            return true;
-        default:
-            return false;
-    }
-}
 
 QString integerMessage(const QString& value, const QString& column) {
     return QStringLiteral("'%1' は項目 '%2' に適した整数値ではありません").arg(value, column);
@@ -41,7 +17,10 @@ QString integerMessage(const QString& value, const QString& column) {
 }  // namespace
 
 Result FieldInput::convert(const ColumnInfo& column, const QVariant& input, QVariant* stored) {
-    if (input.isNull()) {
+    // Text typed into a number column: blank means no value.
+    const bool blankNumber = column.type != ColumnType::Text && isText(input) &&
+                             input.toString().trimmed().isEmpty();
+    if (input.isNull() || blankNumber) {
         *stored = QVariant();
         return Result::success();
     }
@@ -61,18 +40,13 @@ Result FieldInput::toInteger(const ColumnInfo& column, const QVariant& input, QV
     const QString typed = input.toString();
     bool ok = false;
     qint64 value = 0;
-    if (isTextInput(input)) {
-        const QString trimmed = typed.trimmed();
-        if (trimmed.isEmpty()) {
-            *stored = QVariant();
-            return Result::success();
-        }
-        value = trimmed.toLongLong(&ok);
+    if (isText(input)) {
+        value = typed.trimmed().toLongLong(&ok);
     } else if (input.typeId() == QMetaType::ULongLong || input.typeId() == QMetaType::ULong) {
         const qulonglong unsignedValue = input.toULongLong(&ok);
         ok = ok && unsignedValue <= qulonglong(std::numeric_limits<qint64>::max());
         value = qint64(unsignedValue);
-    } else if (isWholeNumberType(input.typeId())) {
+    } else if (isWholeNumber(input)) {
         value = input.toLongLong(&ok);
     } else {
         // A fractional number is not a whole number: refused rather than rounded.
@@ -98,13 +72,8 @@ Result FieldInput::toFloat(const ColumnInfo& column, const QVariant& input, QVar
     const QString typed = input.toString();
     bool ok = false;
     double value = 0;
-    if (isTextInput(input)) {
-        const QString trimmed = typed.trimmed();
-        if (trimmed.isEmpty()) {
-            *stored = QVariant();
-            return Result::success();
-        }
-        value = trimmed.toDouble(&ok);
+    if (isText(input)) {
+        value = typed.trimmed().toDouble(&ok);
     } else {
         value = input.toDouble(&ok);
     }
