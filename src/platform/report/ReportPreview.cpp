@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/report/DocumentPainter.h"
 #include "platform/report/ReportError.h"
