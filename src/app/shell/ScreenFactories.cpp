@@ -7,6 +7,8 @@
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/ControlScreen.h"
 #include "maintenance/screens/OwnOfficeScreen.h"
+#include "masters/screens/CodeMasterScreen.h"
+#include "masters/screens/PartnerMasterScreen.h"
 
 namespace vantir {
 
@@ -23,6 +25,20 @@ ScreenSet screenSet(std::unique_ptr<Widget> screen) {
 }  // namespace
 
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
+    // Group 8: masters.
+    table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<PartnerMasterScreen>(context.dm1, context.hookTargets,
+                                                               context.messages));
+    });
+    table.setScreenFactory(QStringLiteral("Tan_mas"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<CodeMasterScreen>(CodeMasterDescription::staff(),
+                                                            context.dm1, context.messages));
+    });
+    table.setScreenFactory(QStringLiteral("Ten_mas"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<CodeMasterScreen>(CodeMasterDescription::branch(),
+                                                            context.dm1, context.messages));
+    });
+
     // Group 9: maintenance.
     table.setScreenFactory(QStringLiteral("S_Control"), [](const ScreenContext& context) {
         return screenSet(std::make_unique<ControlScreen>(context.dm1, context.messages));
