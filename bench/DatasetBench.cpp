@@ -1,18 +1,19 @@
 // Opening a slip table of a million rows, moving to its last row and narrowing it to one
 // day, as the slip screens do on a company's whole history.
 
+#include <benchmark/benchmark.h>
+
+#include <QDate>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/Database.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/db/Statement.h"
 #include "platform/db/TransactionGuard.h"
-
-#include <QDate>
-#include <QElapsedTimer>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstdio>
-#include <memory>
 
 namespace vantir {
 namespace {
@@ -52,16 +53,35 @@ void fillSlips(Connection& connection) {
         const bool byUnloading = i % 5 == 0;
         const qint64 uking = 10000 + (i % 97) * 1000;
         const qint64 yking = uking * 8 / 10;
-        const QVariantList row = {
-            hymd, thymd, QString::number(i + 1), byUnloading ? "1" : "0",
-            byUnloading ? thymd : hymd, QStringLiteral("%1").arg(i % 2000, 6, 10, QLatin1Char('0')),
-            QStringLiteral("得意先%1").arg(i % 2000), QStringLiteral("東京都江東区"),
-            QStringLiteral("大阪府堺市"), QStringLiteral("10"), uking,
-            QStringLiteral("%1").arg(i % 300, 6, 10, QLatin1Char('0')),
-            QStringLiteral("傭車先%1").arg(i % 300), QString::number(1000 + i % 9000), yking,
-            yking, QStringLiteral("鋼材"), qint64(0), qint64(0), QStringLiteral("01"),
-            QStringLiteral("山田"), qint64(0), qint64(0), QVariant(), QVariant(), QVariant(),
-            qint64(10), uking / 10, uking + uking / 10};
+        const QVariantList row = {hymd,
+                                  thymd,
+                                  QString::number(i + 1),
+                                  byUnloading ? "1" : "0",
+                                  byUnloading ? thymd : hymd,
+                                  QStringLiteral("%1").arg(i % 2000, 6, 10, QLatin1Char('0')),
+                                  QStringLiteral("得意先%1").arg(i % 2000),
+                                  QStringLiteral("東京都江東区"),
+                                  QStringLiteral("大阪府堺市"),
+                                  QStringLiteral("10"),
+                                  uking,
+                                  QStringLiteral("%1").arg(i % 300, 6, 10, QLatin1Char('0')),
+                                  QStringLiteral("傭車先%1").arg(i % 300),
+                                  QString::number(1000 + i % 9000),
+                                  yking,
+                                  yking,
+                                  QStringLiteral("鋼材"),
+                                  qint64(0),
+                                  qint64(0),
+                                  QStringLiteral("01"),
+                                  QStringLiteral("山田"),
+                                  qint64(0),
+                                  qint64(0),
+                                  QVariant(),
+                                  QVariant(),
+                                  QVariant(),
+                                  qint64(10),
+                                  uking / 10,
+                                  uking + uking / 10};
         for (int c = 0; c < row.size(); ++c) insert.bind(c + 1, row[c]);
         insert.step();
         insert.reset();
@@ -153,10 +173,8 @@ void BM_OneDayFilterWithHymdIndex(benchmark::State& state) {
 }
 
 BENCHMARK_CAPTURE(BM_OpenTable, stored_order, "", false)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenTable, by_HYMD_CODE, "HYMD;CODE", false)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_OpenTable, stored_order_then_last, "", true)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenTable, by_HYMD_CODE, "HYMD;CODE", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_OpenTable, stored_order_then_last, "", true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_OpenTable, by_HYMD_CODE_then_last, "HYMD;CODE", true)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneDayFilter)->Unit(benchmark::kMillisecond);

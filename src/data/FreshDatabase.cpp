@@ -33,7 +33,10 @@ constexpr CodeRow kCodeRows[] = {
 
 void FreshDatabase::build(Connection& connection) {
     TransactionGuard guard(connection);
-    for (const TableLayout& layout : Schema::tables()) connection.execute(layout.createStatement());
+    for (const TableLayout& layout : Schema::tables()) {
+        connection.execute(layout.createStatement());
+        for (const QString& index : layout.indexStatements()) connection.execute(index);
+    }
 
     connection.execute(QStringLiteral("INSERT INTO SHOZEI (CODE,ZEIGAKU) VALUES (1,10)"));
     for (const CodeRow& row : kCodeRows) {

@@ -82,9 +82,10 @@ QList<TableLayout> declareTables() {
         text("SYMD", 8),   integer("NUKING"),  integer("HSKING"), integer("URISUB"),
         integer("SIRSUB"), integer("URI_FLG"), text("KY_KBN", 1)};
 
-    auto table = [](const char* name, QList<ColumnInfo> columns) {
-        return TableLayout{QString::fromLatin1(name), std::move(columns)};
+    auto table = [](const char* name, QList<ColumnInfo> columns, QStringList indexed = {}) {
+        return TableLayout{QString::fromLatin1(name), std::move(columns), std::move(indexed)};
     };
+    const QStringList kDayIndexes = {QStringLiteral("HYMD"), QStringLiteral("DDAY")};
     return {
         // Masters and settings.
         table("HIMAS1", {text("TENCOD", 2), text("TENMEI", 20)}),
@@ -105,9 +106,10 @@ QList<TableLayout> declareTables() {
         table("FLG_DATA", {small("FCODE"), small("GCODE"), text("GNAME", 10), text("FDATA", 2),
                            text("FNAME", 20)}),
         // Slips, ledgers and invoice work tables.
-        table("HITRAN1", slipColumns()),
-        table("HITRAN2", cashSlipColumns()),
-        table("HITRAN3", cashSlipColumns()),
+        // The slip screens narrow to a working date, every period selection to DDAY.
+        table("HITRAN1", slipColumns(), kDayIndexes),
+        table("HITRAN2", cashSlipColumns(), kDayIndexes),
+        table("HITRAN3", cashSlipColumns(), kDayIndexes),
         table("HITRANM", ledgerColumns()),
         table("HITRANS", slipColumns()),
         table("HITRAN11", slipColumns()),

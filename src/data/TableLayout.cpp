@@ -26,4 +26,12 @@ QString TableLayout::createStatement() const {
            definitions.join(QLatin1Char(',')) + QLatin1Char(')');
 }
 
+QStringList TableLayout::indexStatements() const {
+    QStringList statements;
+    for (const QString& column : indexedColumns) {
+        statements.append(QStringLiteral("CREATE INDEX %1_%2 ON %1 (%2)").arg(name, column));
+    }
+    return statements;
+}
+
 }  // namespace vantir

@@ -14,12 +14,17 @@ namespace vantir {
 struct TableLayout {
     QString name;
     QList<ColumnInfo> columns;
+    // Columns with a lookup index of their own (not a key: values may repeat), for the
+    // period selections that narrow a large slip table to a day or a billing period.
+    QStringList indexedColumns;
 
     QStringList columnNames() const;
     // The column of that name (case-insensitive); nullptr when the table has none.
     const ColumnInfo* column(const QString& columnName) const;
     // "CREATE TABLE NAME (COL VARCHAR(6),...)" with the declared types this system writes.
     QString createStatement() const;
+    // "CREATE INDEX NAME_COLUMN ON NAME (COLUMN)", one per indexed column.
+    QStringList indexStatements() const;
 };
 
 }  // namespace vantir

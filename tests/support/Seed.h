@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,10 +23,5 @@ void seedRows(Database& database, const QString& table, const QList<SeedRow>& ro
 // Every row a statement returns, its fields joined by "|" and NULL shown as "<null>", e.g.
 //   EXPECT_EQ(rowsOf(connection, "SELECT CODE, ZEIGAKU FROM SHOZEI"), QStringList{"1|10"});
 QStringList rowsOf(Connection& connection, const QString& sql);
-
-// Fills HITRAN1 with count dispatch slips numbered 1..count, slipsPerDay to a day from
-// firstDay on, for ten customers and carriers, in one transaction (the large-table
-// measurements use a million).
-void seedDispatchSlips(Connection& connection, int count, const QDate& firstDay, int slipsPerDay);
 
 }  // namespace vantir::test
