@@ -7,8 +7,7 @@
 
 namespace vantir {
 
-Dataset::Dataset(Database& database, QString name)
-    : database_(database), name_(std::move(name)) {}
+Dataset::Dataset(Database& database, QString name) : database_(database), name_(std::move(name)) {}
 
 Dataset::~Dataset() = default;
 

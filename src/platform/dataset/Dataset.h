@@ -1,11 +1,5 @@
 #pragma once
 
-#include "platform/dataset/Event.h"
-#include "platform/dataset/LookupField.h"
-#include "platform/dataset/RecordFilter.h"
-#include "platform/dataset/Result.h"
-#include "platform/db/ColumnType.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +8,12 @@
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include "platform/dataset/Event.h"
+#include "platform/dataset/LookupField.h"
+#include "platform/dataset/RecordFilter.h"
+#include "platform/dataset/Result.h"
+#include "platform/db/ColumnType.h"
 
 namespace vantir {
 
@@ -43,7 +43,7 @@ enum class DatasetState { Inactive, Browse, Edit, Insert };
 // editing), rowsChanged, afterScroll, afterDelete; close: stateChanged, rowsChanged,
 // afterClose.
 class Dataset {
-public:
+  public:
     Dataset(Database& database, QString name);
     virtual ~Dataset();
     Dataset(const Dataset&) = delete;
@@ -153,7 +153,7 @@ public:
     // read them again.
     quint64 generation() const { return generation_; }
 
-protected:
+  protected:
     // What a concrete dataset supplies: its columns, the rows' keys in order, the values
     // of a row, and (for editable datasets) writing a row.
     //
@@ -188,7 +188,7 @@ protected:
     // A value read from the database as datasets hand it out: whole numbers as qint64.
     static QVariant normalized(const QVariant& value);
 
-private:
+  private:
     void requireOpen() const;
     void requireField(int index, const QString& column) const;
     QString unknownField(const QString& column) const;

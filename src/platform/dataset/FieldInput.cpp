@@ -1,10 +1,10 @@
 #include "platform/dataset/FieldInput.h"
 
-#include "platform/dataset/ValueKinds.h"
-#include "platform/text/Cp932.h"
-
 #include <cmath>
 #include <limits>
+
+#include "platform/dataset/ValueKinds.h"
+#include "platform/text/Cp932.h"
 
 namespace vantir {
 
@@ -18,8 +18,8 @@ QString integerMessage(const QString& value, const QString& column) {
 
 Result FieldInput::convert(const ColumnInfo& column, const QVariant& input, QVariant* stored) {
     // Text typed into a number column: blank means no value.
-    const bool blankNumber = column.type != ColumnType::Text && isText(input) &&
-                             input.toString().trimmed().isEmpty();
+    const bool blankNumber =
+        column.type != ColumnType::Text && isText(input) && input.toString().trimmed().isEmpty();
     if (input.isNull() || blankNumber) {
         *stored = QVariant();
         return Result::success();
@@ -56,9 +56,8 @@ Result FieldInput::toInteger(const ColumnInfo& column, const QVariant& input, QV
         value = qint64(number);
     }
     if (!ok) return Result::failure(integerMessage(typed, column.name), column.name);
-    if (column.type == ColumnType::Small &&
-        (value < std::numeric_limits<qint16>::min() ||
-         value > std::numeric_limits<qint16>::max())) {
+    if (column.type == ColumnType::Small && (value < std::numeric_limits<qint16>::min() ||
+                                             value > std::numeric_limits<qint16>::max())) {
         return Result::failure(
             QStringLiteral("'%1' は項目 '%2' の範囲 (-32768～32767) を超えています")
                 .arg(typed, column.name),
@@ -78,10 +77,9 @@ Result FieldInput::toFloat(const ColumnInfo& column, const QVariant& input, QVar
         value = input.toDouble(&ok);
     }
     if (!ok || !std::isfinite(value)) {
-        return Result::failure(
-            QStringLiteral("'%1' は項目 '%2' に適した浮動小数点値ではありません")
-                .arg(typed, column.name),
-            column.name);
+        return Result::failure(QStringLiteral("'%1' は項目 '%2' に適した浮動小数点値ではありません")
+                                   .arg(typed, column.name),
+                               column.name);
     }
     *stored = value;
     return Result::success();

@@ -24,9 +24,9 @@ void LookupField::readSource() const {
     const int keyIndex = source_.fieldIndex(sourceKey_);
     const int resultIndex = source_.fieldIndex(resultColumn_);
     if (keyIndex < 0 || resultIndex < 0) {
-        throw DbError(QStringLiteral("参照項目 '%1': %2 に項目 '%3' が見つかりません")
-                          .arg(field_.name, source_.name(),
-                               keyIndex < 0 ? sourceKey_ : resultColumn_));
+        throw DbError(
+            QStringLiteral("参照項目 '%1': %2 に項目 '%3' が見つかりません")
+                .arg(field_.name, source_.name(), keyIndex < 0 ? sourceKey_ : resultColumn_));
     }
     results_.clear();
     const int count = source_.recordCount();

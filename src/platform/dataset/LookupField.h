@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/db/ColumnType.h"
-
 #include <QHash>
 #include <QString>
 #include <QVariant>
+
+#include "platform/db/ColumnType.h"
 
 namespace vantir {
 
@@ -14,7 +14,7 @@ class Dataset;
 // and address on an invoice line, the billing-kind name on a receipt row). The source's
 // key/result pairs are read once and read again whenever the source's rows change.
 class LookupField {
-public:
+  public:
     LookupField(const ColumnInfo& field, Dataset& source, QString keyColumn, QString sourceKey,
                 QString resultColumn);
 
@@ -24,7 +24,7 @@ public:
     // key or a key the source does not hold (the first matching source row wins).
     QVariant valueFor(const QVariant& key) const;
 
-private:
+  private:
     void readSource() const;
 
     ColumnInfo field_;

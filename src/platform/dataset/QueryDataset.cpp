@@ -65,9 +65,8 @@ int QueryDataset::execSql() { return database().connection().execute(sqlText(), 
 QList<ColumnInfo> QueryDataset::describe() {
     Statement statement = database().connection().prepare(sqlText());
     if (statement.columnCount() == 0) {
-        throw DbError(
-            QStringLiteral("%1: 行を返さない文は開けません（execSql で実行して下さい）")
-                .arg(name()));
+        throw DbError(QStringLiteral("%1: 行を返さない文は開けません（execSql で実行して下さい）")
+                          .arg(name()));
     }
     QList<ColumnInfo> columns;
     for (int i = 0; i < statement.columnCount(); ++i) {
@@ -83,8 +82,8 @@ void QueryDataset::load(const QString& filterSql, const Params& filterParams) {
         // The statement's own order is kept: the filter only drops rows.
         QString inner = text.trimmed();
         while (inner.endsWith(QLatin1Char(';'))) inner.chop(1);
-        text = QStringLiteral("SELECT * FROM (\n") + inner + QStringLiteral("\n) WHERE ") +
-               filterSql;
+        text =
+            QStringLiteral("SELECT * FROM (\n") + inner + QStringLiteral("\n) WHERE ") + filterSql;
         params.insert(params.end(), filterParams.begin(), filterParams.end());
     }
     Statement statement = database().connection().prepare(text);

@@ -14,14 +14,14 @@ namespace vantir {
 // would keep the connection from dropping or replacing tables (the whole-table copies,
 // the upgrade) while the view stays open.
 class QueryDataset : public Dataset {
-public:
+  public:
     QueryDataset(Database& database, QString name, QStringList sql = {});
     ~QueryDataset() override;
 
     const QStringList& sql() const { return sql_; }
     void setSql(const QStringList& lines);  // closes an open dataset
     void clearSql() { setSql({}); }
-    void addSql(const QString& line);       // closes an open dataset
+    void addSql(const QString& line);  // closes an open dataset
 
     void setParam(const QString& name, const QVariant& value);  // ":KCODE" or "KCODE"
     QVariant param(const QString& name) const;
@@ -30,14 +30,14 @@ public:
     // Runs a statement that returns no rows; returns the number of rows it changed.
     int execSql();  // throws DbError
 
-protected:
+  protected:
     QList<ColumnInfo> describe() override;
     void load(const QString& filterSql, const Params& filterParams) override;
     void unload() override;
     int loadedCount() const override;
     QVariantList fetchRow(int row) const override;
 
-private:
+  private:
     QString sqlText() const;
 
     QStringList sql_;

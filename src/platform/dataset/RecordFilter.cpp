@@ -1,9 +1,9 @@
 #include "platform/dataset/RecordFilter.h"
 
+#include <vector>
+
 #include "platform/db/DbError.h"
 #include "platform/db/SqlQuote.h"
-
-#include <vector>
 
 namespace vantir {
 
@@ -75,8 +75,8 @@ std::vector<Token> tokenize(const QString& s) {
             }
             if (!closed) refuse(s, token.position, QStringLiteral("引用符 ' が閉じていません"));
             token.kind = TokenKind::Text;
-        } else if (c.isDigit() || ((c == QLatin1Char('-') || c == QLatin1Char('+')) &&
-                                   i + 1 < n && s.at(i + 1).isDigit())) {
+        } else if (c.isDigit() || ((c == QLatin1Char('-') || c == QLatin1Char('+')) && i + 1 < n &&
+                                   s.at(i + 1).isDigit())) {
             token.text += s.at(i++);
             while (i < n && (s.at(i).isDigit() || s.at(i) == QLatin1Char('.'))) {
                 token.text += s.at(i++);
@@ -87,12 +87,18 @@ std::vector<Token> tokenize(const QString& s) {
                 token.text += s.at(i++);
             }
             const QString upper = token.text.toUpper();
-            if (upper == QLatin1String("AND")) token.kind = TokenKind::And;
-            else if (upper == QLatin1String("OR")) token.kind = TokenKind::Or;
-            else if (upper == QLatin1String("NOT")) token.kind = TokenKind::Not;
-            else if (upper == QLatin1String("IS")) token.kind = TokenKind::Is;
-            else if (upper == QLatin1String("NULL")) token.kind = TokenKind::Null;
-            else token.kind = TokenKind::Name;
+            if (upper == QLatin1String("AND"))
+                token.kind = TokenKind::And;
+            else if (upper == QLatin1String("OR"))
+                token.kind = TokenKind::Or;
+            else if (upper == QLatin1String("NOT"))
+                token.kind = TokenKind::Not;
+            else if (upper == QLatin1String("IS"))
+                token.kind = TokenKind::Is;
+            else if (upper == QLatin1String("NULL"))
+                token.kind = TokenKind::Null;
+            else
+                token.kind = TokenKind::Name;
         } else if (c == QLatin1Char('(') || c == QLatin1Char(')')) {
             token.kind = c == QLatin1Char('(') ? TokenKind::Open : TokenKind::Close;
             ++i;
@@ -124,7 +130,7 @@ std::vector<Token> tokenize(const QString& s) {
 // expression := and {OR and};  and := unary {AND unary};  unary := NOT unary | primary
 // primary := '(' expression ')' | operand operator operand | name IS [NOT] NULL
 class Parser {
-public:
+  public:
     Parser(const QString& expression, std::vector<Token> tokens)
         : expression_(expression), tokens_(std::move(tokens)) {}
 
@@ -139,7 +145,7 @@ public:
         return root;
     }
 
-private:
+  private:
     const Token& peek() const { return tokens_[next_]; }
     const Token& take() { return tokens_[next_++]; }
 
@@ -263,7 +269,7 @@ private:
 };
 
 class SqlWriter {
-public:
+  public:
     SqlWriter(const QString& expression, const QStringList& columns)
         : expression_(expression), columns_(columns) {}
 
@@ -273,13 +279,12 @@ public:
             case Node::Kind::Or: {
                 QStringList parts;
                 for (const auto& child : node.children) parts << write(*child);
-                const QString joiner = node.kind == Node::Kind::And ? QStringLiteral(" AND ")
-                                                                    : QStringLiteral(" OR ");
+                const QString joiner =
+                    node.kind == Node::Kind::And ? QStringLiteral(" AND ") : QStringLiteral(" OR ");
                 return QLatin1Char('(') + parts.join(joiner) + QLatin1Char(')');
             }
             case Node::Kind::Not:
-                return QStringLiteral("(NOT ") + write(*node.children.front()) +
-                       QLatin1Char(')');
+                return QStringLiteral("(NOT ") + write(*node.children.front()) + QLatin1Char(')');
             case Node::Kind::NullTest:
                 return QLatin1Char('(') + column(node.left.text) +
                        (node.negated ? QStringLiteral(" IS NOT NULL)")
@@ -292,7 +297,7 @@ public:
 
     Params params;
 
-private:
+  private:
     QString bind(const QVariant& value) {
         const QString name = QStringLiteral("filter%1").arg(params.size() + 1);
         params.emplace_back(name, value);
@@ -342,8 +347,8 @@ private:
         for (const QString& known : columns_) {
             if (known.compare(name, Qt::CaseInsensitive) == 0) return sqlIdentifier(known);
         }
-        throw DbError(QStringLiteral("フィルタ \"%1\" の項目 '%2' が見つかりません")
-                          .arg(expression_, name));
+        throw DbError(
+            QStringLiteral("フィルタ \"%1\" の項目 '%2' が見つかりません").arg(expression_, name));
     }
 
     const QString& expression_;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/db/Connection.h"
-
 #include <QString>
 #include <QStringList>
 #include <memory>
+
+#include "platform/db/Connection.h"
 
 namespace vantir {
 
@@ -20,7 +20,7 @@ namespace vantir {
 // The filter becomes an SQL condition whose values are bound parameters, so whatever a
 // user typed into a search box never becomes part of the statement's text.
 class RecordFilter {
-public:
+  public:
     // Reads the expression; throws DbError naming what it could not read and where.
     explicit RecordFilter(const QString& expression);
     ~RecordFilter();
@@ -40,7 +40,7 @@ public:
 
     struct Node;
 
-private:
+  private:
     QString expression_;
     std::unique_ptr<Node> root_;
 };

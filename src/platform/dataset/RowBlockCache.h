@@ -10,7 +10,7 @@ namespace vantir {
 // The values of a few recently shown rows of a table, read in blocks of consecutive
 // positions so that a grid page or a walk through the rows costs one read per block.
 class RowBlockCache {
-public:
+  public:
     static constexpr int kBlockRows = 32;
     static constexpr int kBlocksKept = 16;
 
@@ -21,7 +21,7 @@ public:
     QVariantList row(int position, int rowCount, const Reader& read);
     void clear() { blocks_.clear(); }
 
-private:
+  private:
     struct Block {
         QList<QVariantList> rows;
         quint64 lastUse = 0;

@@ -1,15 +1,15 @@
 #include "platform/dataset/TableDataset.h"
 
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <vector>
+
 #include "platform/dataset/RowBlockCache.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/db/Statement.h"
-
-#include <QHash>
-#include <QSet>
-#include <algorithm>
-#include <vector>
 
 namespace vantir {
 
@@ -87,8 +87,8 @@ QList<ColumnInfo> TableDataset::describe() {
             return n.compare(wanted, Qt::CaseInsensitive) == 0;
         });
         if (found == names.end()) {
-            throw DbError(QStringLiteral("索引の項目 '%1' は表 '%2' にありません")
-                              .arg(wanted, tableName_));
+            throw DbError(
+                QStringLiteral("索引の項目 '%1' は表 '%2' にありません").arg(wanted, tableName_));
         }
         orderBy << sqlIdentifier(*found);
     }
@@ -104,9 +104,9 @@ void TableDataset::load(const QString& filterSql, const Params& filterParams) {
     if (!filterSql.isEmpty()) sql += QStringLiteral(" WHERE ") + filterSql;
     // rowid last: rows equal in the index keep the order they were stored in.
     sql += QStringLiteral(" ORDER BY ") +
-           (d_->orderBy.isEmpty() ? QStringLiteral("rowid")
-                                  : d_->orderBy.join(QStringLiteral(", ")) +
-                                        QStringLiteral(", rowid"));
+           (d_->orderBy.isEmpty()
+                ? QStringLiteral("rowid")
+                : d_->orderBy.join(QStringLiteral(", ")) + QStringLiteral(", rowid"));
     Statement statement = prepareBound(database().connection(), sql, filterParams);
     std::vector<qint64> ids;
     while (statement.step()) ids.push_back(statement.value(0).toLongLong());
@@ -216,19 +216,19 @@ void TableDataset::writeUpdate(int row, const QVariantList& values, const QList<
     }
     if (assignments.isEmpty()) return;
     params.emplace_back(QStringLiteral("rowid"), rowKey(row));
-    const int written = database().connection().execute(
-        QStringLiteral("UPDATE %1 SET %2 WHERE rowid = :rowid")
-            .arg(d_->table, assignments.join(QStringLiteral(", "))),
-        params);
+    const int written =
+        database().connection().execute(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = :rowid")
+                                            .arg(d_->table, assignments.join(QStringLiteral(", "))),
+                                        params);
     if (written == 0) {
         throw DbError(QStringLiteral("このレコードは他の画面で削除されたため登録できません"));
     }
 }
 
 void TableDataset::writeDelete(int row) {
-    database().connection().execute(QStringLiteral("DELETE FROM %1 WHERE rowid = :rowid")
-                                        .arg(d_->table),
-                                    {{QStringLiteral("rowid"), rowKey(row)}});
+    database().connection().execute(
+        QStringLiteral("DELETE FROM %1 WHERE rowid = :rowid").arg(d_->table),
+        {{QStringLiteral("rowid"), rowKey(row)}});
     d_->ids.erase(d_->ids.begin() + row);
     d_->cache.clear();
 }

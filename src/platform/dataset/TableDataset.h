@@ -11,7 +11,7 @@ namespace vantir {
 // reads only the ordered row ids; the values of a row are read when it is shown, a
 // block of neighbouring rows at a time.
 class TableDataset : public Dataset {
-public:
+  public:
     TableDataset(Database& database, QString name, QString tableName = {},
                  QString indexFieldNames = {});
     ~TableDataset() override;
@@ -28,7 +28,7 @@ public:
     // opening and moving read only what is shown.
     qint64 rowsFetched() const;
 
-protected:
+  protected:
     QList<ColumnInfo> describe() override;
     void load(const QString& filterSql, const Params& filterParams) override;
     void unload() override;
@@ -42,7 +42,7 @@ protected:
     void writeDelete(int row) override;
     bool isReadOnly() const override { return false; }
 
-private:
+  private:
     QList<QVariantList> readRows(int first, int count) const;
 
     QString tableName_;

@@ -1,9 +1,8 @@
-#include "DatasetFixture.h"
+#include <functional>
 
+#include "DatasetFixture.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
-
-#include <functional>
 
 namespace vantir::test {
 namespace {
@@ -32,22 +31,37 @@ TEST_F(DatasetEditingTest, EventsAndStatesFollowEachStepInOrder) {
         DatasetState state;
     };
     const std::vector<Step> steps = {
-        {"open", [&] { slips.open(); },
-         {"stateChanged", "rowsChanged", "afterOpen", "afterScroll"}, DatasetState::Browse},
-        {"edit", [&] { slips.edit(); }, {"stateChanged", "afterEdit"}, DatasetState::Edit},
-        {"set", [&] { ASSERT_TRUE(slips.setText("KNAME", "山田")); },
-         {"fieldChanged:KNAME"}, DatasetState::Edit},
-        {"post", [&] { ASSERT_TRUE(slips.post()); },
-         {"stateChanged", "rowsChanged", "afterPost"}, DatasetState::Browse},
-        {"implicit edit", [&] { ASSERT_TRUE(slips.setValue("UKING", 5)); },
-         {"stateChanged", "afterEdit", "fieldChanged:UKING"}, DatasetState::Edit},
-        {"cancel edit", [&] { slips.cancel(); }, {"stateChanged", "afterCancel"},
+        {"open",
+         [&] { slips.open(); },
+         {"stateChanged", "rowsChanged", "afterOpen", "afterScroll"},
          DatasetState::Browse},
-        {"append", [&] { slips.append(); },
-         {"stateChanged", "afterInsert", "afterScroll"}, DatasetState::Insert},
-        {"cancel insert", [&] { slips.cancel(); },
-         {"stateChanged", "afterScroll", "afterCancel"}, DatasetState::Browse},
-        {"append and post", [&] {
+        {"edit", [&] { slips.edit(); }, {"stateChanged", "afterEdit"}, DatasetState::Edit},
+        {"set",
+         [&] { ASSERT_TRUE(slips.setText("KNAME", "山田")); },
+         {"fieldChanged:KNAME"},
+         DatasetState::Edit},
+        {"post",
+         [&] { ASSERT_TRUE(slips.post()); },
+         {"stateChanged", "rowsChanged", "afterPost"},
+         DatasetState::Browse},
+        {"implicit edit",
+         [&] { ASSERT_TRUE(slips.setValue("UKING", 5)); },
+         {"stateChanged", "afterEdit", "fieldChanged:UKING"},
+         DatasetState::Edit},
+        {"cancel edit",
+         [&] { slips.cancel(); },
+         {"stateChanged", "afterCancel"},
+         DatasetState::Browse},
+        {"append",
+         [&] { slips.append(); },
+         {"stateChanged", "afterInsert", "afterScroll"},
+         DatasetState::Insert},
+        {"cancel insert",
+         [&] { slips.cancel(); },
+         {"stateChanged", "afterScroll", "afterCancel"},
+         DatasetState::Browse},
+        {"append and post",
+         [&] {
              slips.append();
              ASSERT_TRUE(slips.setText("CODE", "40"));
              ASSERT_TRUE(slips.post());
@@ -55,10 +69,14 @@ TEST_F(DatasetEditingTest, EventsAndStatesFollowEachStepInOrder) {
          {"stateChanged", "afterInsert", "afterScroll", "fieldChanged:CODE", "stateChanged",
           "rowsChanged", "afterScroll", "afterPost"},
          DatasetState::Browse},
-        {"remove", [&] { ASSERT_TRUE(slips.remove()); },
-         {"rowsChanged", "afterScroll", "afterDelete"}, DatasetState::Browse},
+        {"remove",
+         [&] { ASSERT_TRUE(slips.remove()); },
+         {"rowsChanged", "afterScroll", "afterDelete"},
+         DatasetState::Browse},
         {"cancel in browse", [&] { slips.cancel(); }, {}, DatasetState::Browse},
-        {"close", [&] { slips.close(); }, {"stateChanged", "rowsChanged", "afterClose"},
+        {"close",
+         [&] { slips.close(); },
+         {"stateChanged", "rowsChanged", "afterClose"},
          DatasetState::Inactive},
     };
     for (const Step& step : steps) {
@@ -73,10 +91,10 @@ TEST_F(DatasetEditingTest, NullStaysDistinctFromEmptyText) {
     slips.open();
     slips.append();
     ASSERT_TRUE(slips.setText("CODE", "50"));
-    ASSERT_TRUE(slips.setText("KNAME", ""));   // typed empty: empty text
-    ASSERT_TRUE(slips.setText("UKING", ""));   // typed empty in a number: NULL
+    ASSERT_TRUE(slips.setText("KNAME", ""));  // typed empty: empty text
+    ASSERT_TRUE(slips.setText("UKING", ""));  // typed empty in a number: NULL
     ASSERT_TRUE(slips.setText("KCODE", "000014"));
-    ASSERT_TRUE(slips.clear("KCODE"));         // cleared: NULL
+    ASSERT_TRUE(slips.clear("KCODE"));  // cleared: NULL
     ASSERT_TRUE(slips.post());
 
     slips.close();
@@ -98,7 +116,9 @@ struct InputCase {
     QVariant stored;  // NULL when refused
     QString message;  // empty when accepted
 };
-void PrintTo(const InputCase& c, std::ostream* os) { *os << caseName(QString::fromLatin1(c.column) + QLatin1Char('_') + c.input.toString()); }
+void PrintTo(const InputCase& c, std::ostream* os) {
+    *os << caseName(QString::fromLatin1(c.column) + QLatin1Char('_') + c.input.toString());
+}
 
 class FieldInputTest : public DatasetEditingTest,
                        public ::testing::WithParamInterface<InputCase> {};
@@ -128,7 +148,8 @@ TEST_P(FieldInputTest, StoresTheValueOrRefusesItKeepingTheBuffer) {
 
 const QString kFullWidth15 = QStringLiteral("あいうえおかきくけこさしすせそ");  // 30 bytes
 const QString kTooLongMessage = QStringLiteral(
-    "項目 'KNAME' に入る長さは 30 バイト（全角 15 文字）までです。入力された値は %1 バイトあります。");
+    "項目 'KNAME' に入る長さは 30 バイト（全角 15 文字）までです。入力された値は %1 "
+    "バイトあります。");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FieldInputTest,
@@ -136,29 +157,43 @@ INSTANTIATE_TEST_SUITE_P(
         InputCase{"UKING", QStringLiteral("12"), qint64(12), {}},
         InputCase{"UKING", QStringLiteral(" -7 "), qint64(-7), {}},
         InputCase{"UKING", QStringLiteral("3000000000"), qint64(3000000000LL), {}},
-        InputCase{"UKING", 42, qint64(42), {}},
-        InputCase{"UKING", 7.0, qint64(7), {}},
-        InputCase{"UKING", QStringLiteral("abc"), {},
+        InputCase{"UKING", 42, qint64(42), {}}, InputCase{"UKING", 7.0, qint64(7), {}},
+        InputCase{"UKING",
+                  QStringLiteral("abc"),
+                  {},
                   QStringLiteral("'abc' は項目 'UKING' に適した整数値ではありません")},
-        InputCase{"UKING", QStringLiteral("1.5"), {},
+        InputCase{"UKING",
+                  QStringLiteral("1.5"),
+                  {},
                   QStringLiteral("'1.5' は項目 'UKING' に適した整数値ではありません")},
-        InputCase{"UKING", QStringLiteral("12a"), {},
+        InputCase{"UKING",
+                  QStringLiteral("12a"),
+                  {},
                   QStringLiteral("'12a' は項目 'UKING' に適した整数値ではありません")},
-        InputCase{"UKING", QStringLiteral("99999999999999999999"), {},
-                  QStringLiteral("'99999999999999999999' は項目 'UKING' に適した整数値ではありません")},
-        InputCase{"UKING", 2.5, {},
-                  QStringLiteral("'2.5' は項目 'UKING' に適した整数値ではありません")},
+        InputCase{
+            "UKING",
+            QStringLiteral("99999999999999999999"),
+            {},
+            QStringLiteral("'99999999999999999999' は項目 'UKING' に適した整数値ではありません")},
+        InputCase{
+            "UKING", 2.5, {}, QStringLiteral("'2.5' は項目 'UKING' に適した整数値ではありません")},
         InputCase{"SHOZEI", QStringLiteral("10"), qint64(10), {}},
-        InputCase{"SHOZEI", QStringLiteral("40000"), {},
+        InputCase{"SHOZEI",
+                  QStringLiteral("40000"),
+                  {},
                   QStringLiteral("'40000' は項目 'SHOZEI' の範囲 (-32768～32767) を超えています")},
         InputCase{"TKING", QStringLiteral("1.25"), 1.25, {}},
-        InputCase{"TKING", QStringLiteral("x"), {},
+        InputCase{"TKING",
+                  QStringLiteral("x"),
+                  {},
                   QStringLiteral("'x' は項目 'TKING' に適した浮動小数点値ではありません")},
         InputCase{"KNAME", kFullWidth15, kFullWidth15, {}},
         InputCase{"KNAME", QString(30, QChar(0xFF71)), QString(30, QChar(0xFF71)), {}},  // ｱ
-        InputCase{"KNAME", QString(kFullWidth15 + QStringLiteral("た")), {},
-                  kTooLongMessage.arg(32)},
-        InputCase{"KNAME", QString(QString(29, QLatin1Char('A')) + QStringLiteral("あ")), {},
+        InputCase{
+            "KNAME", QString(kFullWidth15 + QStringLiteral("た")), {}, kTooLongMessage.arg(32)},
+        InputCase{"KNAME",
+                  QString(QString(29, QLatin1Char('A')) + QStringLiteral("あ")),
+                  {},
                   kTooLongMessage.arg(31)},
         InputCase{"CODE", 123, QStringLiteral("123"), {}}));
 
@@ -229,10 +264,10 @@ TEST_F(DatasetEditingTest, RemoveKeepsThePositionSensibly) {
 }
 
 TEST_F(DatasetEditingTest, RefusedPostKeepsStateAndBuffer) {
-    execute(QStringLiteral(
-        "CREATE TRIGGER NO_DUPLICATE BEFORE INSERT ON HITRAN1 "
-        "WHEN EXISTS (SELECT 1 FROM HITRAN1 WHERE CODE = NEW.CODE) "
-        "BEGIN SELECT RAISE(ABORT, '伝票番号が重複しています'); END"));
+    execute(
+        QStringLiteral("CREATE TRIGGER NO_DUPLICATE BEFORE INSERT ON HITRAN1 "
+                       "WHEN EXISTS (SELECT 1 FROM HITRAN1 WHERE CODE = NEW.CODE) "
+                       "BEGIN SELECT RAISE(ABORT, '伝票番号が重複しています'); END"));
     slips.open();
     slips.append();
     ASSERT_TRUE(slips.setText("CODE", "20"));
@@ -254,8 +289,9 @@ TEST_F(DatasetEditingTest, RefusedPostKeepsStateAndBuffer) {
 }
 
 TEST_F(DatasetEditingTest, MovingAwayPostsAChangeOrRefusesToMove) {
-    execute(QStringLiteral("CREATE TRIGGER NO_NEGATIVE BEFORE UPDATE ON HITRAN1 "
-                           "WHEN NEW.UKING < 0 BEGIN SELECT RAISE(ABORT, '金額が負です'); END"));
+    execute(
+        QStringLiteral("CREATE TRIGGER NO_NEGATIVE BEFORE UPDATE ON HITRAN1 "
+                       "WHEN NEW.UKING < 0 BEGIN SELECT RAISE(ABORT, '金額が負です'); END"));
     slips.open();
     slips.first();
     ASSERT_TRUE(slips.setValue("UKING", 1500));

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "platform/dataset/Dataset.h"
-#include "platform/db/Connection.h"
-#include "platform/db/Database.h"
+#include <gtest/gtest.h>
 
 #include <QStringList>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <string>
+
+#include "platform/dataset/Dataset.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Database.h"
 
 namespace vantir::test {
 

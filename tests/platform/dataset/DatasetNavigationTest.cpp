@@ -1,5 +1,4 @@
 #include "DatasetFixture.h"
-
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
 #include "platform/db/TransactionGuard.h"
@@ -64,7 +63,9 @@ struct OrderCase {
     const char* index;
     QStringList codes;
 };
-void PrintTo(const OrderCase& c, std::ostream* os) { *os << caseName(QString::fromLatin1(c.index)); }
+void PrintTo(const OrderCase& c, std::ostream* os) {
+    *os << caseName(QString::fromLatin1(c.index));
+}
 
 class IndexOrderTest : public DatasetNavigationTest,
                        public ::testing::WithParamInterface<OrderCase> {};
@@ -101,7 +102,9 @@ struct LocateCase {
     QVariantList values;
     const char* found;  // the CODE located, nullptr when none
 };
-void PrintTo(const LocateCase& c, std::ostream* os) { *os << caseName(c.columns.join(QLatin1Char('_'))); }
+void PrintTo(const LocateCase& c, std::ostream* os) {
+    *os << caseName(c.columns.join(QLatin1Char('_')));
+}
 
 class LocateTest : public DatasetNavigationTest,
                    public ::testing::WithParamInterface<LocateCase> {};
@@ -118,22 +121,23 @@ TEST_P(LocateTest, MovesToTheFirstMatchingRowInOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocateTest,
-    ::testing::Values(
-        LocateCase{{"KCODE"}, {"000012"}, "10"},
-        LocateCase{{"kcode", "HYMD"}, {"000012", "03/05/21"}, "30"},
-        LocateCase{{"KNAME"}, {QVariant()}, "9"},   // NULL matches NULL
-        LocateCase{{"KNAME"}, {QString()}, nullptr},  // text, even empty, is not NULL
-        LocateCase{{"UKING"}, {"2000"}, "20"},      // text against an integer column
-        LocateCase{{"UKING"}, {qint64(100)}, "40"},
-        LocateCase{{"KNAME"}, {"O'Hara"}, "40"},
-        LocateCase{{"KCODE"}, {"12"}, nullptr},     // text compared exactly
-        LocateCase{{"KCODE", "HYMD"}, {"000013", "03/05/21"}, nullptr}));
+    ::testing::Values(LocateCase{{"KCODE"}, {"000012"}, "10"},
+                      LocateCase{{"kcode", "HYMD"}, {"000012", "03/05/21"}, "30"},
+                      LocateCase{{"KNAME"}, {QVariant()}, "9"},     // NULL matches NULL
+                      LocateCase{{"KNAME"}, {QString()}, nullptr},  // text, even empty, is not NULL
+                      LocateCase{{"UKING"}, {"2000"}, "20"},  // text against an integer column
+                      LocateCase{{"UKING"}, {qint64(100)}, "40"},
+                      LocateCase{{"KNAME"}, {"O'Hara"}, "40"},
+                      LocateCase{{"KCODE"}, {"12"}, nullptr},  // text compared exactly
+                      LocateCase{{"KCODE", "HYMD"}, {"000013", "03/05/21"}, nullptr}));
 
 struct FilterCase {
     const char* expression;
     QStringList codes;
 };
-void PrintTo(const FilterCase& c, std::ostream* os) { *os << caseName(QString::fromUtf8(c.expression)); }
+void PrintTo(const FilterCase& c, std::ostream* os) {
+    *os << caseName(QString::fromUtf8(c.expression));
+}
 
 class FilterTest : public DatasetNavigationTest,
                    public ::testing::WithParamInterface<FilterCase> {};
@@ -150,23 +154,19 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, FilterTest,
     ::testing::Values(
         FilterCase{"KCODE = '000012'", {"10", "30", "9"}},
-        FilterCase{"hymd = '03/05/20'", {"10", "20"}},
-        FilterCase{"code = '40'", {"40"}},
+        FilterCase{"hymd = '03/05/20'", {"10", "20"}}, FilterCase{"code = '40'", {"40"}},
         FilterCase{"KCODE = '000012' AND (DDAY >= '03/05/01' AND DDAY <= '03/05/21')",
                    {"10", "30"}},
         FilterCase{"HYMD >= '03/05/20' And HYMD <= '03/05/31' And KCODE = '000012'",
                    {"10", "30", "9"}},
-        FilterCase{"KNAME = 'ヤマ*'", {"10", "30"}},
-        FilterCase{"KNAME = 'ヤマダ*'", {"10"}},
+        FilterCase{"KNAME = 'ヤマ*'", {"10", "30"}}, FilterCase{"KNAME = 'ヤマダ*'", {"10"}},
         FilterCase{"KNAME <> 'ヤマ*'", {"20", "40"}},  // NULL is neither
-        FilterCase{"KNAME = 'ヤマ'", {}},               // no star: exact
-        FilterCase{"KNAME = 'O''Hara'", {"40"}},
-        FilterCase{"UKING >= 2000", {"20", "30"}},
+        FilterCase{"KNAME = 'ヤマ'", {}},              // no star: exact
+        FilterCase{"KNAME = 'O''Hara'", {"40"}}, FilterCase{"UKING >= 2000", {"20", "30"}},
         FilterCase{"UKING < 1000.5 OR UKING = NULL", {"10", "40", "9"}},
         FilterCase{"NOT (KCODE = '000012') AND KNAME IS NOT NULL", {"20", "40"}},
         FilterCase{"KCODE = '000013' OR KCODE = '000014'", {"20", "40"}},
-        FilterCase{"(KCODE = '000012' OR KCODE = '000013') AND NOT HYMD = '03/05/20'",
-                   {"30", "9"}},
+        FilterCase{"(KCODE = '000012' OR KCODE = '000013') AND NOT HYMD = '03/05/20'", {"30", "9"}},
         FilterCase{"KCODE = '''); DROP TABLE HITRAN1; --'", {}},
         FilterCase{"   ", {"10", "20", "30", "40", "9"}}));
 
@@ -206,7 +206,9 @@ struct BadFilterCase {
     const char* expression;
     const char* message;
 };
-void PrintTo(const BadFilterCase& c, std::ostream* os) { *os << caseName(QString::fromUtf8(c.expression)); }
+void PrintTo(const BadFilterCase& c, std::ostream* os) {
+    *os << caseName(QString::fromUtf8(c.expression));
+}
 
 class BadFilterTest : public DatasetNavigationTest,
                       public ::testing::WithParamInterface<BadFilterCase> {};
@@ -228,8 +230,9 @@ TEST_P(BadFilterTest, IsRefusedWithAClearMessageKeepingTheFilterInForce) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, BadFilterTest,
     ::testing::Values(
-        BadFilterCase{"KCODE = 'abc",
-                      "フィルタ \"KCODE = 'abc\" を読めません（9 文字目）: 引用符 ' が閉じていません"},
+        BadFilterCase{
+            "KCODE = 'abc",
+            "フィルタ \"KCODE = 'abc\" を読めません（9 文字目）: 引用符 ' が閉じていません"},
         BadFilterCase{"KCODE = 'a' AND (DDAY >= 'b'",
                       "フィルタ \"KCODE = 'a' AND (DDAY >= 'b'\" を読めません（29 文字目）: "
                       "閉じ括弧 ) がありません"},
@@ -284,13 +287,12 @@ TEST_F(DatasetNavigationTest, LargeTableReadsOnlyTheRowsItShows) {
         Statement insert = connection.prepare(QStringLiteral(
             "INSERT INTO HITRAN1 (HYMD, CODE, KCODE) VALUES (:HYMD, :CODE, :KCODE)"));
         for (int i = 0; i < kRows; ++i) {
-            insert.bind(QStringLiteral("HYMD"),
-                        QStringLiteral("03/%1/%2")
-                            .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
-                            .arg(1 + i % 28, 2, 10, QLatin1Char('0')));
+            insert.bind(QStringLiteral("HYMD"), QStringLiteral("03/%1/%2")
+                                                    .arg(1 + i % 12, 2, 10, QLatin1Char('0'))
+                                                    .arg(1 + i % 28, 2, 10, QLatin1Char('0')));
             insert.bind(QStringLiteral("CODE"), QString::number(100000 + i));
-            insert.bind(QStringLiteral("KCODE"), QStringLiteral("%1").arg(i % 500, 6, 10,
-                                                                          QLatin1Char('0')));
+            insert.bind(QStringLiteral("KCODE"),
+                        QStringLiteral("%1").arg(i % 500, 6, 10, QLatin1Char('0')));
             insert.step();
             insert.reset();
         }

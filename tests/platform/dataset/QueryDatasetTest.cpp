@@ -1,5 +1,4 @@
 #include "DatasetFixture.h"
-
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
@@ -56,10 +55,10 @@ TEST_F(QueryDatasetTest, CountsAndSumsAreNamedExpr1000) {
         const char* sql;
         QVariant value;
     };
-    for (const Case& c : {Case{"SELECT COUNT(*) FROM HITRAN1", qint64(3)},
-                          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = '000012'",
-                               qint64(4000)},
-                          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = 'none'", {}}}) {
+    for (const Case& c :
+         {Case{"SELECT COUNT(*) FROM HITRAN1", qint64(3)},
+          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = '000012'", qint64(4000)},
+          Case{"SELECT SUM(UKING) FROM HITRAN1 WHERE KCODE = 'none'", {}}}) {
         SCOPED_TRACE(c.sql);
         query.setSql({QString::fromLatin1(c.sql)});
         query.open();
