@@ -1,13 +1,12 @@
-#include "MasterScreenTest.h"
+#include <QLineEdit>
+#include <QPushButton>
 
+#include "MasterScreenTest.h"
 #include "masters/rules/CodeMasterRules.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vantir {
 
@@ -22,14 +21,15 @@ namespace {
 // Every case runs on both twins: the staff master and the branch master.
 class CodeMasterTest : public MasterScreenTest,
                        public ::testing::WithParamInterface<CodeMasterDescription> {
-protected:
+  protected:
     const CodeMasterDescription& master() const { return GetParam(); }
     QString codeField() const { return QStringLiteral("Edit") + master().codeColumn; }
     QString nameField() const { return QStringLiteral("Edit") + master().nameColumn; }
     void seedCodes(const QStringList& codes) {
         QList<SeedRow> rows;
         for (const QString& code : codes) {
-            rows.append(SeedRow{{master().codeColumn, code}, {master().nameColumn, QString("名" + code)}});
+            rows.append(
+                SeedRow{{master().codeColumn, code}, {master().nameColumn, QString("名" + code)}});
         }
         seedRows(dm1.database(), master().table, rows);
     }
@@ -37,7 +37,8 @@ protected:
     QStringList listedCodes() const {
         const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
         QStringList codes;
-        for (int row = 0; row < list->rowCount(); ++row) codes << list->index(row, 0).data().toString();
+        for (int row = 0; row < list->rowCount(); ++row)
+            codes << list->index(row, 0).data().toString();
         return codes;
     }
 };
@@ -113,7 +114,8 @@ TEST_P(CodeMasterTest, RefusedPostKeepsWhatWasTyped) {
     EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
 
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.first().startsWith("error:")) << messages.shown.first().toStdString();
+    EXPECT_TRUE(messages.shown.first().startsWith("error:"))
+        << messages.shown.first().toStdString();
     EXPECT_EQ(dm1.table(master().table).state(), DatasetState::Insert);
     EXPECT_EQ(widget<QLineEdit>(codeField())->text(), "01");
     EXPECT_EQ(widget<QLineEdit>(nameField())->text(), "dup");

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 #include "support/DataModuleTest.h"
@@ -14,7 +15,7 @@ namespace vantir::test {
 // A master screen over fresh data modules, shown and active as the main menu opens it,
 // driven by keys into whatever has the cursor and inspected by its controls' names.
 class MasterScreenTest : public DataModuleTest {
-protected:
+  protected:
     void TearDown() override { screen.reset(); }
 
     void show(std::unique_ptr<QWidget> opened) {

@@ -23,10 +23,9 @@ struct ZeroFillCase {
 
 TEST(PartnerCodeTest, FillsShortWholeNumbersToSixDigits) {
     const ZeroFillCase cases[] = {
-        {"7", "000007"},      {"12", "000012"},     {"00012", "000012"},
-        {"99999", "099999"},  {" 7", "000007"},     {"123456", "123456"},
-        {"ABCDEF", "ABCDEF"}, {"1234567", "1234567"}, {"", std::nullopt},
-        {"A1", std::nullopt}, {"-5", std::nullopt}, {"1.5", std::nullopt},
+        {"7", "000007"},        {"12", "000012"},     {"00012", "000012"},  {"99999", "099999"},
+        {" 7", "000007"},       {"123456", "123456"}, {"ABCDEF", "ABCDEF"}, {"1234567", "1234567"},
+        {"", std::nullopt},     {"A1", std::nullopt}, {"-5", std::nullopt}, {"1.5", std::nullopt},
         {"１２", std::nullopt},
     };
     for (const ZeroFillCase& c : cases) {
@@ -36,13 +35,14 @@ TEST(PartnerCodeTest, FillsShortWholeNumbersToSixDigits) {
             EXPECT_EQ(*filled, QString::fromUtf8(*c.filled)) << c.typed;
         }
     }
-    EXPECT_EQ(notAnIntegerMessage(QStringLiteral("A1")), QStringLiteral("'A1' は整数ではありません"));
+    EXPECT_EQ(notAnIntegerMessage(QStringLiteral("A1")),
+              QStringLiteral("'A1' は整数ではありません"));
 }
 
 // The partner master as the main menu opens it: its mode in EditPName, so that the
 // HIMAS3 hooks keep its new-record mark.
 class PartnerMasterRulesTest : public DataModuleTest {
-protected:
+  protected:
     void SetUp() override { appState.EditPName = PartnerMasterRules::kModeName; }
 
     void seed(const QList<SeedRow>& rows) { seedRows(dm1.database(), "HIMAS3", rows); }
@@ -235,10 +235,13 @@ TEST_F(PartnerMasterRulesTest, ErasedCodesAreStoredAsNull) {
     ASSERT_TRUE(partners().setText("KNAME", "コードなし").ok);
     rules->listRowPicked();
     auto& connection = dm1.database().connection();
-    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE IS NULL AND YCODE IS NULL "
-                                "AND KNAME = 'コードなし'").toInt(), 1);
-    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE = '' OR YCODE = ''")
-                  .toInt(), 0);
+    EXPECT_EQ(connection
+                  .scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE IS NULL AND YCODE IS NULL "
+                          "AND KNAME = 'コードなし'")
+                  .toInt(),
+              1);
+    EXPECT_EQ(
+        connection.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KCODE = '' OR YCODE = ''").toInt(), 0);
     EXPECT_EQ(partners().text(kCode), "000001") << "the form shows the partner picked";
 }
 

@@ -1,25 +1,25 @@
-#include "MasterScreenTest.h"
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
 
+#include "MasterScreenTest.h"
 #include "masters/screens/PartnerMasterScreen.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace vantir::test {
 namespace {
 
 // The partner master as the main menu opens it, under its mode, with two partners.
 class PartnerMasterScreenTest : public MasterScreenTest {
-protected:
+  protected:
     void SetUp() override {
         appState.EditPName = QStringLiteral("Tokui_mas");
-        seedRows(dm1.database(), "HIMAS3",
-                 {{{"KCODE", "000001"}, {"KNAME", "丸山運送"}, {"YCODE", "000001"}, {"KY_KBN", "1"}},
-                  {{"KCODE", "000007"}, {"KNAME", "北斗物流"}, {"YCODE", "000007"}, {"KY_KBN", "0"}}});
+        seedRows(
+            dm1.database(), "HIMAS3",
+            {{{"KCODE", "000001"}, {"KNAME", "丸山運送"}, {"YCODE", "000001"}, {"KY_KBN", "1"}},
+             {{"KCODE", "000007"}, {"KNAME", "北斗物流"}, {"YCODE", "000007"}, {"KY_KBN", "0"}}});
         show(std::make_unique<PartnerMasterScreen>(dm1, hookTargets, messages));
     }
     QString text(const QString& field) const { return widget<QLineEdit>(field)->text(); }

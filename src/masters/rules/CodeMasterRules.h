@@ -12,7 +12,7 @@ class TableDataset;
 // are stored exactly as typed ("1" stays "1" and lists after "01"); neither the code nor
 // the name is filled, checked or converted.
 class CodeMasterRules {
-public:
+  public:
     // The views must outlive the rules.
     CodeMasterRules(CodeMasterDescription description, DataModule1& data);
 
@@ -24,7 +24,7 @@ public:
     // Closes it, dropping a pending edit.
     void close();
 
-private:
+  private:
     CodeMasterDescription description_;
     TableDataset& table_;
 };

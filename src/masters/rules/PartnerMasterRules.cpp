@@ -1,5 +1,7 @@
 #include "masters/rules/PartnerMasterRules.h"
 
+#include <QScopedValueRollback>
+
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
 #include "masters/rules/PartnerCode.h"
@@ -8,8 +10,6 @@
 #include "platform/db/DbError.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/system/Messages.h"
-
-#include <QScopedValueRollback>
 
 namespace vantir {
 
@@ -27,8 +27,7 @@ const QStringList kListInCodeOrder{QStringLiteral("SELECT * FROM HIMAS3 ORDER BY
 
 }  // namespace
 
-PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets,
-                                       Messages& messages)
+PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets, Messages& messages)
     : data_(data),
       targets_(targets),
       messages_(messages),
@@ -57,9 +56,7 @@ PartnerMasterRules::~PartnerMasterRules() {
 
 Dataset& PartnerMasterRules::branches() const { return data_.view(QStringLiteral("HIMAS1")); }
 Dataset& PartnerMasterRules::siteFlags() const { return data_.view(QStringLiteral("f_siteF")); }
-Dataset& PartnerMasterRules::depositKinds() const {
-    return data_.view(QStringLiteral("f_YokinF"));
-}
+Dataset& PartnerMasterRules::depositKinds() const { return data_.view(QStringLiteral("f_YokinF")); }
 
 void PartnerMasterRules::open() {
     try {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "data/HookTarget.h"
-#include "platform/dataset/Event.h"
-
 #include <QString>
 #include <QVariant>
+
+#include "data/HookTarget.h"
+#include "platform/dataset/Event.h"
 
 namespace vantir {
 
@@ -26,7 +26,7 @@ class TableDataset;
 // Every operation shows what goes wrong through Messages; a database error ends the
 // operation and keeps what the user typed.
 class PartnerMasterRules : public HookTarget {
-public:
+  public:
     static inline const QString kModeName = QStringLiteral("Tokui_mas");
 
     // The items of the list filter ComboBox1.
@@ -59,11 +59,11 @@ public:
 
     // --- Enter and leave logic of the form's fields ------------------------------------
     // They return false when the cursor is to stay in the field.
-    bool kindLeft();              // KY_KBN: kind "0" (both) when left empty
-    bool customerCodeLeft();      // KCODE: zero-fill, then the duplicate check
-    void carrierCodeEntered();    // YCODE: a new partner's carrier code is its KCODE
-    bool carrierCodeLeft();       // YCODE: zero-fill
-    void siteFlagEntered();       // SIMEFLG: "2" (normal) when NULL
+    bool kindLeft();            // KY_KBN: kind "0" (both) when left empty
+    bool customerCodeLeft();    // KCODE: zero-fill, then the duplicate check
+    void carrierCodeEntered();  // YCODE: a new partner's carrier code is its KCODE
+    bool carrierCodeLeft();     // YCODE: zero-fill
+    void siteFlagEntered();     // SIMEFLG: "2" (normal) when NULL
 
     // --- The record bar -----------------------------------------------------------------
     // Before any command runs: codes are never stored as empty text, only as NULL.
@@ -79,7 +79,7 @@ public:
     // The list's current row was picked: the form shows that partner.
     void listRowPicked();
 
-private:
+  private:
     bool hasRecord() const;
     void storeEmptyCodesAsNull();
     bool zeroFill(const QString& column);

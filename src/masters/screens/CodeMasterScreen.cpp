@@ -1,15 +1,15 @@
 #include "masters/screens/CodeMasterScreen.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 #include "masters/screens/FieldForm.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/KeyHandler.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QHBoxLayout>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vantir {
 

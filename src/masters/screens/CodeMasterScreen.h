@@ -19,13 +19,13 @@ class RecordBar;
 class CodeMasterScreen : public Screen {
     Q_OBJECT
 
-public:
+  public:
     // Opens the table (throws DbError); the views and messages must outlive the screen.
     CodeMasterScreen(const CodeMasterDescription& description, DataModule1& data,
                      Messages& messages, QWidget* parent = nullptr);
     ~CodeMasterScreen() override;
 
-private:
+  private:
     CodeMasterRules rules_;
     BoundLineEdit* code_ = nullptr;
     BoundLineEdit* name_ = nullptr;

@@ -1,10 +1,10 @@
 #include "masters/screens/FieldForm.h"
 
-#include "platform/dataset/Dataset.h"
-#include "platform/ui/BoundLineEdit.h"
-
 #include <QGridLayout>
 #include <QLabel>
+
+#include "platform/dataset/Dataset.h"
+#include "platform/ui/BoundLineEdit.h"
 
 namespace vantir {
 

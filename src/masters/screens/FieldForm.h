@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ui/InputMode.h"
-
 #include <QWidget>
+
+#include "platform/ui/InputMode.h"
 
 class QGridLayout;
 
@@ -16,7 +16,7 @@ class Messages;
 // to the column and as wide as the column is long, and what stands beside it (a hint, a
 // drop-down). The boxes are named Edit + column (EditKCODE), as the screens' controls are.
 class FieldForm : public QWidget {
-public:
+  public:
     FieldForm(Dataset& dataset, Messages& messages, QWidget* parent = nullptr);
 
     // A caption with an accelerator ("&T 担当者CD") takes the cursor to the box.
@@ -27,7 +27,7 @@ public:
     // A heading over the rows that follow ("前年実績").
     void addHeading(const QString& text);
 
-private:
+  private:
     Dataset& dataset_;
     Messages& messages_;
     QGridLayout* layout_;

@@ -1,5 +1,13 @@
 #include "masters/screens/PartnerMasterScreen.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
 #include "masters/screens/FieldForm.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
@@ -9,14 +17,6 @@
 #include "platform/ui/KeyHandler.h"
 #include "platform/ui/LookupComboBox.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vantir {
 
@@ -33,8 +33,8 @@ PartnerMasterScreen::PartnerMasterScreen(DataModule1& data, HookTargets& targets
     setWindowTitle(QStringLiteral("取引先マスタ"));
     rules_.open();
 
-    auto* notice =
-        new QLabel(QStringLiteral("自社の営業所等のコードは最前列か最後尾にまとめて下さい。"), body_);
+    auto* notice = new QLabel(
+        QStringLiteral("自社の営業所等のコードは最前列か最後尾にまとめて下さい。"), body_);
     QFont bold = notice->font();
     bold.setBold(true);
     notice->setFont(bold);
@@ -63,7 +63,8 @@ QWidget* PartnerMasterScreen::makeList() {
     auto* box = new QWidget(body_);
     filter_ = new QComboBox(box);
     filter_->setObjectName(QStringLiteral("ComboBox1"));
-    filter_->addItems({QStringLiteral("指定なし"), QStringLiteral("得意先"), QStringLiteral("傭車先")});
+    filter_->addItems(
+        {QStringLiteral("指定なし"), QStringLiteral("得意先"), QStringLiteral("傭車先")});
     connect(filter_, &QComboBox::currentIndexChanged, this, [this](int item) {
         rules_.setListFilter(static_cast<PartnerMasterRules::ListFilter>(item));
     });
@@ -104,7 +105,8 @@ FieldForm* PartnerMasterScreen::makeForm() {
     const InputMode direct = InputMode::Direct;
     const InputMode hiragana = InputMode::Hiragana;
     fields_ = {
-        form->addField("KY_KBN", "取引区分", direct, QStringLiteral("得意先 = 1 / 傭車先 = 2 / 両方 = 0")),
+        form->addField("KY_KBN", "取引区分", direct,
+                       QStringLiteral("得意先 = 1 / 傭車先 = 2 / 両方 = 0")),
         form->addField("KCODE", "取引先ｺｰﾄﾞ", direct),
         form->addField("KNAME", "取引先名", hiragana),
         form->addField("YCODE", "傭車先ｺｰﾄﾞ", direct),

@@ -22,14 +22,14 @@ class RecordBar;
 class PartnerMasterScreen : public Screen {
     Q_OBJECT
 
-public:
+  public:
     // Opens the views (throws DbError) and attaches itself to the HIMAS3 hooks; the
     // views, targets and messages must outlive the screen.
     PartnerMasterScreen(DataModule1& data, HookTargets& targets, Messages& messages,
                         QWidget* parent = nullptr);
     ~PartnerMasterScreen() override;
 
-private:
+  private:
     QWidget* makeList();
     FieldForm* makeForm();
     QWidget* makeCommands();
