@@ -36,21 +36,22 @@ QList<SourceColumn> sourceColumns(Dataset& source) {
         for (int column = 0; column < statement.columnCount(); ++column)
             types.append(statement.declaredType(column));
     } else {
-        for (const ColumnInfo& field : source.fields()) {
-            names.append(field.name);
-            types.append(declaredTypeFor(field.type, field.width));
-        }
+        throw DbError(
+            QStringLiteral("%1 は表にも SQL にも基づいていないので写せません").arg(source.name()));
     }
     QList<SourceColumn> columns;
     for (qsizetype i = 0; i < names.size(); ++i) {
         const int field = source.fieldIndex(names[i]);
         if (field < 0)
             throw DbError(
-                QStringLiteral("Column %1 is missing from %2").arg(names[i], source.name()));
+                QStringLiteral("%1 に項目 '%2' がありません").arg(source.name(), names[i]));
         columns.append({names[i], types.value(i), field});
     }
     return columns;
 }
+
+// The parameter that carries the value of the source's column i.
+QString valueName(qsizetype i) { return QStringLiteral("v%1").arg(i + 1); }
 
 QString columnList(const QList<SourceColumn>& columns) {
     QStringList names;
@@ -61,7 +62,7 @@ QString columnList(const QList<SourceColumn>& columns) {
 void bindRow(Statement& statement, const Dataset& source, const QList<SourceColumn>& columns,
              int row) {
     for (qsizetype i = 0; i < columns.size(); ++i)
-        statement.bind(int(i) + 1, source.valueAt(row, columns[i].field));
+        statement.bind(valueName(i), source.valueAt(row, columns[i].field));
 }
 
 // Builds the new table beside the old one and swaps it in at the end.
@@ -80,7 +81,8 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
                        QLatin1Char(')'));
 
     QStringList placeholders;
-    for (qsizetype i = 0; i < columns.size(); ++i) placeholders.append(QStringLiteral("?"));
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        placeholders.append(QLatin1Char(':') + valueName(i));
     Statement insert = connection.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(staging) +
                                           QStringLiteral(" (") + columnList(columns) +
                                           QStringLiteral(") VALUES (") +
@@ -104,7 +106,8 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
 int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& connection,
                    const QString& table, const QStringList& keys) {
     const QStringList destinationColumns = connection.columnNames(table);
-    if (destinationColumns.isEmpty()) throw DbError(QStringLiteral("no such table: %1").arg(table));
+    if (destinationColumns.isEmpty())
+        throw DbError(QStringLiteral("表 '%1' が見つかりません").arg(table));
     // Only the columns the destination has move, under the destination's spelling.
     QList<SourceColumn> moved;
     for (SourceColumn column : columns) {
@@ -119,9 +122,9 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
     QStringList assignments;
     QStringList placeholders;
     for (qsizetype i = 0; i < moved.size(); ++i) {
-        assignments.append(sqlIdentifier(moved[i].name) + QStringLiteral(" = ?") +
-                           QString::number(i + 1));
-        placeholders.append(QStringLiteral("?") + QString::number(i + 1));
+        placeholders.append(QLatin1Char(':') + valueName(i));
+        assignments.append(sqlIdentifier(moved[i].name) + QStringLiteral(" = ") +
+                           placeholders.last());
     }
     QStringList conditions;
     for (const QString& key : keys) {
@@ -130,10 +133,10 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
             if (moved[i].name.compare(key, Qt::CaseInsensitive) == 0) at = i;
         }
         if (at < 0) {
-            throw DbError(QStringLiteral("The key column %1 of %2 is missing from the source")
-                              .arg(key, table));
+            throw DbError(QStringLiteral("写し先 '%1' のキー項目 '%2' が元のデータにありません")
+                              .arg(table, key));
         }
-        const QString value = QStringLiteral("?") + QString::number(at + 1);
+        const QString value = QLatin1Char(':') + valueName(at);
         // NULL keys match NULL keys, as the record views' locate does.
         conditions.append(QStringLiteral("(%1 = %2 OR (%1 IS NULL AND %2 IS NULL))")
                               .arg(sqlIdentifier(moved[at].name), value));
@@ -166,7 +169,7 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
 int BatchMove::execute(Dataset& source, TableDataset& destination) const {
     const QString table = destination.tableName();
     if (table.isEmpty())
-        throw DbError(QStringLiteral("%1: no destination table is named").arg(name_));
+        throw DbError(QStringLiteral("%1: 写し先の表の名前が設定されていません").arg(name_));
     if (!source.isOpen()) source.open();
     destination.close();
     const QList<SourceColumn> columns = sourceColumns(source);
@@ -184,9 +187,8 @@ int BatchMove::execute(Dataset& source, TableDataset& destination) const {
              destination.indexFieldNames().split(QLatin1Char(';'), Qt::SkipEmptyParts))
             keys.append(key.trimmed());
         if (keys.isEmpty()) {
-            throw DbError(
-                QStringLiteral("%1: the destination %2 has no index columns to match rows by")
-                    .arg(name_, table));
+            throw DbError(QStringLiteral("%1: 写し先 '%2' に行を突き合わせる索引の項目がありません")
+                              .arg(name_, table));
         }
         rows = appendUpdating(source, columns, connection, table, keys);
     }
