@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "masters/screens/FieldForm.h"
+#include "masters/screens/ListWidths.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
@@ -30,6 +31,7 @@ CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, Dat
                              {description.nameColumn, description.listNameTitle}},
                             messages, this);
     list_->setObjectName(QStringLiteral("DBGrid1"));
+    fitListToColumnWidths(*list_);
 
     bar_ = new RecordBar(table, messages, QStringLiteral("DBNavigator1"), this);
     bar_->setVisibleButtons(

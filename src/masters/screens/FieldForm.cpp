@@ -1,6 +1,7 @@
 #include "masters/screens/FieldForm.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 
 #include "platform/dataset/Dataset.h"
@@ -26,7 +27,7 @@ int shownCharacters(const Dataset& dataset, const QString& column) {
 FieldForm::FieldForm(Dataset& dataset, Messages& messages, QWidget* parent)
     : QWidget(parent), dataset_(dataset), messages_(messages), layout_(new QGridLayout(this)) {
     layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setColumnStretch(2, 1);
+    layout_->setColumnStretch(1, 1);
 }
 
 BoundLineEdit* FieldForm::addField(const QString& column, const QString& caption, InputMode mode,
@@ -39,10 +40,13 @@ BoundLineEdit* FieldForm::addField(const QString& column, const QString& caption
 
     auto* label = new QLabel(caption, this);
     label->setBuddy(edit);
+    auto* line = new QHBoxLayout;
+    line->addWidget(edit);
+    if (beside) line->addWidget(beside);
+    line->addStretch(1);
     const int row = layout_->rowCount();
     layout_->addWidget(label, row, 0);
-    layout_->addWidget(edit, row, 1, Qt::AlignLeft);
-    if (beside) layout_->addWidget(beside, row, 2, Qt::AlignLeft);
+    layout_->addLayout(line, row, 1);
     return edit;
 }
 
@@ -52,7 +56,7 @@ BoundLineEdit* FieldForm::addField(const QString& column, const QString& caption
 }
 
 void FieldForm::addHeading(const QString& text) {
-    layout_->addWidget(new QLabel(text, this), layout_->rowCount(), 0, 1, 3);
+    layout_->addWidget(new QLabel(text, this), layout_->rowCount(), 0, 1, 2);
 }
 
 }  // namespace vantir

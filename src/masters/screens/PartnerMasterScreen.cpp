@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "masters/screens/FieldForm.h"
+#include "masters/screens/ListWidths.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
@@ -75,6 +76,7 @@ QWidget* PartnerMasterScreen::makeList() {
                              {QStringLiteral("YCODE"), QStringLiteral("YCODE")}},
                             messages(), box);
     list_->setObjectName(QStringLiteral("DBGrid1"));
+    fitListToColumnWidths(*list_);
     // The form follows the list where the mouse picks a partner.
     connect(list_, &QAbstractItemView::clicked, this, [this] { rules_.listRowPicked(); });
 
