@@ -63,6 +63,41 @@ TEST_F(PartnerMasterScreenTest, NewPartnerFromTheKeyboard) {
     EXPECT_EQ(text("EditKCODE"), "000012") << "the form shows the partner just saved";
 }
 
+// Enter and Tab walk the form in the same order, the branch drop-down passed over, the
+// two code lists last; Shift+Enter walks back.
+TEST_F(PartnerMasterScreenTest, EnterAndTabOrder) {
+    const QStringList order{"EditKY_KBN",   "EditKCODE", "EditKNAME", "EditYCODE",   "EditKANAMEI",
+                            "EditTENCOD",   "EditKADD1", "EditKZIP",  "EditKADD2",   "EditKTEL",
+                            "EditKFAX",     "EditSIME",  "EditSAIT",  "EditSIMEFLG", "EditBANK",
+                            "EditSITEN",    "EditYKBUN", "EditKOZA",  "EditURIZAN",  "EditSIRZAN",
+                            "ComboSIMEFLG", "ComboYKBUN"};
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        focus(order.first());
+        QStringList walked{focusName()};
+        for (int i = 1; i < order.size(); ++i) {
+            press(key);
+            walked << focusName();
+        }
+        EXPECT_EQ(walked, order) << (key == Qt::Key_Tab ? "Tab" : "Enter");
+    }
+    press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(), "ComboSIMEFLG");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+}
+
+// Deleting asks first; after it the list no longer holds the partner.
+TEST_F(PartnerMasterScreenTest, DeleteAsksAndTheListFollows) {
+    const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
+    messages.answers = {false, true};
+    EXPECT_FALSE(bar()->run(RecordBar::Delete));
+    EXPECT_EQ(list->rowCount(), 2);
+    EXPECT_TRUE(bar()->run(RecordBar::Delete));
+    EXPECT_EQ(messages.shown, QStringList(2, "question:確認:レコードを削除してもよいですか？"));
+    ASSERT_EQ(list->rowCount(), 1);
+    EXPECT_EQ(list->index(0, 0).data().toString(), "000007");
+    EXPECT_EQ(stored("SELECT COUNT(*) FROM HIMAS3").toInt(), 1);
+}
+
 // "*" and "/" walk the form and are never typed; "+" and "-" are ordinary characters.
 TEST_F(PartnerMasterScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
     focus("EditKNAME");
