@@ -109,14 +109,30 @@ TEST_F(PartnerMasterScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
     EXPECT_EQ(text("EditYCODE"), "000001") << "an existing partner keeps its carrier code";
 }
 
-// A short code that is not a whole number keeps the cursor with the text as typed.
-TEST_F(PartnerMasterScreenTest, NonNumericCodeKeepsTheCursor) {
-    focus("EditYCODE");
-    type("X1");
-    press(Qt::Key_Return);
-    EXPECT_EQ(messages.shown, QStringList{"notice:'X1' は整数ではありません"});
-    EXPECT_EQ(focusName(), "EditYCODE");
-    EXPECT_EQ(text("EditYCODE"), "X1");
+// A short code or a balance that is not a whole number is refused with its message; the
+// cursor stays in the field with the text as typed.
+TEST_F(PartnerMasterScreenTest, NonNumericInputKeepsTheCursorAndTheText) {
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"EditYCODE", "X1", "notice:'X1' は整数ではありません"},
+        {"EditKCODE", "1-2", "notice:'1-2' は整数ではありません"},
+        {"EditURIZAN", "1a", "error:'1a' は項目 'URIZAN' に適した整数値ではありません"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        messages.shown.clear();
+        focus(c.field);
+        type(c.typed);
+        press(Qt::Key_Return);
+        EXPECT_EQ(messages.shown, QStringList{c.shown});
+        EXPECT_EQ(focusName(), c.field);
+        EXPECT_EQ(text(c.field), c.typed);
+        partners().cancel();
+    }
 }
 
 // The filter box chooses the list; with no carrier at all the form shows no partner.
