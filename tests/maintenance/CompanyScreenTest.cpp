@@ -1,18 +1,17 @@
-#include "MaintenanceScreenTest.h"
-
-#include "maintenance/screens/CompanyScreen.h"
-#include "platform/dataset/TableDataset.h"
-#include "platform/ui/RecordBar.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "maintenance/screens/CompanyScreen.h"
+#include "platform/dataset/TableDataset.h"
+#include "platform/ui/RecordBar.h"
+#include "support/ShownScreenTest.h"
+
 namespace vantir::test {
 namespace {
 
-class CompanyScreenTest : public MaintenanceScreenTest {
-protected:
+class CompanyScreenTest : public ShownScreenTest {
+  protected:
     void SetUp() override {
         dm1.database().connection().execute(
             "UPDATE COP_DAT SET CNAME = '北運輸', CTEL = '011-222-3333'");
@@ -36,7 +35,10 @@ TEST_F(CompanyScreenTest, ShowsTheCompanyRecordWithTheSwitchLegends) {
 TEST_F(CompanyScreenTest, TypingEditsAndOnlyRegisteringSaves) {
     // "-" is part of a telephone number here, not a step key.
     typeInto("EditCFAX", "011-222-4444");
-    typeInto("EditRPT_FLG", "\b1");
+    focus("EditRPT_FLG");
+    press(Qt::Key_End);
+    press(Qt::Key_Backspace);
+    type("1");
     EXPECT_TRUE(dm1.table("COP_DAT").isEditing());
     EXPECT_EQ(stored("SELECT CFAX FROM COP_DAT").toString(), "");
     ASSERT_TRUE(bar().run(RecordBar::Post));
@@ -53,7 +55,8 @@ TEST_F(CompanyScreenTest, CancelAndCloseDropTheChanges) {
     widget<QPushButton>("btnClose")->click();
     EXPECT_FALSE(screen->isVisible());
     EXPECT_FALSE(dm1.table("COP_DAT").isOpen());
-    EXPECT_EQ(stored("SELECT CNAME || '/' || IFNULL(CZIP, 'null') FROM COP_DAT").toString(), "北運輸/null");
+    EXPECT_EQ(stored("SELECT CNAME || '/' || IFNULL(CZIP, 'null') FROM COP_DAT").toString(),
+              "北運輸/null");
 }
 
 }  // namespace

@@ -1,19 +1,18 @@
-#include "MaintenanceScreenTest.h"
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "maintenance/screens/ControlScreen.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/LookupComboBox.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "support/ShownScreenTest.h"
 
 namespace vantir::test {
 namespace {
 
-class ControlScreenTest : public MaintenanceScreenTest {
-protected:
+class ControlScreenTest : public ShownScreenTest {
+  protected:
     void open() { show(std::make_unique<ControlScreen>(dm1, messages)); }
     TableDataset& control() { return dm1.table("S_CONTROL"); }
     void enterCode() { widget("EditCODE")->setFocus(Qt::TabFocusReason); }
@@ -51,8 +50,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ControlScreenTest, AnEmptyTableGetsItsFirstRowFromTheScreen) {
     dm1.database().connection().execute("DELETE FROM S_CONTROL");
-    seedRows(dm1.database(), "HIMAS1", {{{"TENCOD", "01"}, {"TENMEI", "本社"}},
-                                        {{"TENCOD", "02"}, {"TENMEI", "大阪営業所"}}});
+    seedRows(
+        dm1.database(), "HIMAS1",
+        {{{"TENCOD", "01"}, {"TENMEI", "本社"}}, {{"TENCOD", "02"}, {"TENMEI", "大阪営業所"}}});
     open();
     enterCode();
     typeInto("EditVSIM", "20");
@@ -69,8 +69,16 @@ TEST_F(ControlScreenTest, AnEmptyTableGetsItsFirstRowFromTheScreen) {
 
     EXPECT_EQ(stored("SELECT COUNT(*) FROM S_CONTROL").toInt(), 1);
     EXPECT_EQ(stored("SELECT CODE || VSIM || VSIT || VYOT || VKETU || VTCD || VPRN || VHEN "
-                     "FROM S_CONTROL").toString(),
-              "1" "20" "2" "99" "03" "02" "1" "0");
+                     "FROM S_CONTROL")
+                  .toString(),
+              "1"
+              "20"
+              "2"
+              "99"
+              "03"
+              "02"
+              "1"
+              "0");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
@@ -90,14 +98,19 @@ TEST_F(ControlScreenTest, OffersSaveAndCancelWithTheLegendsAndHidesTheSpare) {
 
 TEST_F(ControlScreenTest, CancelDropsTheChangesAndClosingLeavesTheRowAlone) {
     open();
-    typeInto("EditVSIM", "\b\b15");
+    focus("EditVSIM");
+    press(Qt::Key_End);
+    press(Qt::Key_Backspace);
+    press(Qt::Key_Backspace);
+    type("15");
     widget<RecordBar>("DBNavigator1")->run(RecordBar::Cancel);
     EXPECT_EQ(control().text("VSIM"), "99");
-    typeInto("EditVKETU", "\b\b09");
+    typeInto("EditVKETU", "9");
     screen->close();
     EXPECT_FALSE(control().isOpen());
     EXPECT_FALSE(dm1.table("HIMAS1").isOpen());
     EXPECT_EQ(stored("SELECT VSIM || VKETU FROM S_CONTROL").toString(), "9903");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
 }  // namespace

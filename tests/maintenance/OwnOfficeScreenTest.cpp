@@ -1,14 +1,13 @@
-#include "MaintenanceScreenTest.h"
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "maintenance/screens/OwnOfficeScreen.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/text/Cp932.h"
 #include "platform/ui/DatasetGrid.h"
-
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include "support/ShownScreenTest.h"
 
 namespace vantir::test {
 namespace {
@@ -17,12 +16,13 @@ QByteArray sjisLines(const QString& code, const QString& name) {
     return cp932::encode(code + "\r\n" + name + "\r\n");
 }
 
-class OwnOfficeScreenTest : public MaintenanceScreenTest {
-protected:
+class OwnOfficeScreenTest : public ShownScreenTest {
+  protected:
     void SetUp() override {
-        seedRows(dm1.database(), "HIMAS1", {{{"TENCOD", "01"}, {"TENMEI", "本社"}},
-                                            {{"TENCOD", "0'"}, {"TENMEI", "仮'営業所"}},
-                                            {{"TENCOD", "02"}, {"TENMEI", "大阪営業所"}}});
+        seedRows(dm1.database(), "HIMAS1",
+                 {{{"TENCOD", "01"}, {"TENMEI", "本社"}},
+                  {{"TENCOD", "0'"}, {"TENMEI", "仮'営業所"}},
+                  {{"TENCOD", "02"}, {"TENMEI", "大阪営業所"}}});
         writeFile(sjisLines("01", "本社"));
     }
     void writeFile(const QByteArray& bytes) {
@@ -42,7 +42,8 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
     }
     QString shown() const {
-        return widget<QLineEdit>("EditTENCOD")->text() + "/" + widget<QLineEdit>("EditTENMEI")->text();
+        return widget<QLineEdit>("EditTENCOD")->text() + "/" +
+               widget<QLineEdit>("EditTENMEI")->text();
     }
 };
 

@@ -1,10 +1,10 @@
+#include <QDir>
+
 #include "app/cli/CliContext.h"
 #include "maintenance/rules/DatabaseLocation.h"
 #include "maintenance/rules/DatabaseUpgrade.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
-
-#include <QDir>
 
 namespace vantir {
 

@@ -1,3 +1,7 @@
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+
 #include "app/shell/ApplicationInfo.h"
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
@@ -11,10 +15,6 @@
 #include "platform/system/Registry.h"
 #include "platform/ui/QtMessages.h"
 
-#include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
-
 using namespace vantir;
 
 // vantir [--dir PATH]: the program on a program directory, the current one by default.
@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription(ApplicationInfo::title());
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dirOption(QStringLiteral("dir"),
-                                       QStringLiteral("The program directory (default: the current one)."),
-                                       QStringLiteral("PATH"));
+    const QCommandLineOption dirOption(
+        QStringLiteral("dir"), QStringLiteral("The program directory (default: the current one)."),
+        QStringLiteral("PATH"));
     parser.addOption(dirOption);
     parser.process(app);
     // The program directory is the program's home, as the current directory at start.

@@ -1,10 +1,10 @@
 #include "app/shell/AboutBox.h"
 
-#include "app/shell/ApplicationInfo.h"
-
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include "app/shell/ApplicationInfo.h"
 
 namespace vantir {
 
@@ -20,7 +20,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     font.setPointSizeF(font.pointSizeF() * 1.5);
     title->setFont(font);
     layout->addWidget(title);
-    auto* version = new QLabel(QStringLiteral("バージョン %1").arg(ApplicationInfo::version()), this);
+    auto* version =
+        new QLabel(QStringLiteral("バージョン %1").arg(ApplicationInfo::version()), this);
     version->setObjectName(QStringLiteral("Version"));
     layout->addWidget(version);
 

@@ -9,7 +9,7 @@ namespace vantir {
 class AboutBox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit AboutBox(QWidget* parent = nullptr);
 };
 

@@ -19,15 +19,15 @@ void CommandDispatcher::runButton(int group, const QString& button) {
 
 void CommandDispatcher::run(const MenuCommand& command) {
     switch (command.kind) {
-    case CommandKind::OpenScreen:
-        // A screen a later version adds is offered in the menu before it exists.
-        if (command.factory) openScreens(command);
-        break;
-    case CommandKind::ShowLongLivedScreen:
-        base_.longLived.show(command.longLivedScreen);
-        break;
-    case CommandKind::Nothing:
-        break;
+        case CommandKind::OpenScreen:
+            // A screen a later version adds is offered in the menu before it exists.
+            if (command.factory) openScreens(command);
+            break;
+        case CommandKind::ShowLongLivedScreen:
+            base_.longLived.show(command.longLivedScreen);
+            break;
+        case CommandKind::Nothing:
+            break;
     }
 }
 

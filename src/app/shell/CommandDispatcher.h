@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/shell/ScreenContext.h"
-
 #include <QPointer>
 #include <QWidget>
 #include <vector>
+
+#include "app/shell/ScreenContext.h"
 
 namespace vantir {
 
@@ -16,7 +16,7 @@ struct MenuCommand;
 // then records the new mode name in EditPName and opens the new screens without blocking.
 // Screens made at start are only shown and leave all of that alone.
 class CommandDispatcher {
-public:
+  public:
     // base gives everything of a screen's context but the mode and report names.
     CommandDispatcher(const CommandTable& table, ScreenContext base);
     ~CommandDispatcher();
@@ -32,7 +32,7 @@ public:
     // The screens of the last command still alive, the shown one first.
     std::vector<QWidget*> opened() const;
 
-private:
+  private:
     void openScreens(const MenuCommand& command);
 
     const CommandTable& table_;

@@ -127,16 +127,16 @@ CommandTable::CommandTable() {
 
 QString CommandTable::groupCaption(int group) {
     static const QStringList captions = {
-        QStringLiteral("日次処理"),   QStringLiteral("入出金処理"), QStringLiteral("請求処理"),
-        QStringLiteral("月次処理"),   QStringLiteral("月次印刷処理"), QStringLiteral("元帳処理"),
-        QStringLiteral("売掛買掛処理"), QStringLiteral("マスタ処理"), QStringLiteral("メンテナンス"),
+        QStringLiteral("日次処理"),     QStringLiteral("入出金処理"),
+        QStringLiteral("請求処理"),     QStringLiteral("月次処理"),
+        QStringLiteral("月次印刷処理"), QStringLiteral("元帳処理"),
+        QStringLiteral("売掛買掛処理"), QStringLiteral("マスタ処理"),
+        QStringLiteral("メンテナンス"),
     };
     return captions.value(group - 1);
 }
 
-QString CommandTable::commandButton(int index) {
-    return QStringLiteral("btnMS%1").arg(index);
-}
+QString CommandTable::commandButton(int index) { return QStringLiteral("btnMS%1").arg(index); }
 
 const MenuCommand* CommandTable::find(int group, const QString& button) const {
     for (const MenuCommand& command : commands_) {

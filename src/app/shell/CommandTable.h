@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/shell/MenuCommand.h"
-
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include "app/shell/MenuCommand.h"
 
 namespace vantir {
 
@@ -12,7 +12,7 @@ namespace vantir {
 // command, mode name and report name, and the screen factory its subsystem plugs in. The
 // main window only reads it; a command whose screen is not plugged in yet does nothing.
 class CommandTable {
-public:
+  public:
     static constexpr int kGroups = 9;
     static constexpr int kButtonsPerGroup = 9;
     static const QString kDbChangeButton;  // "btnDB_Change", shown in group 9 only
@@ -34,7 +34,7 @@ public:
     // the table opens a screen under that mode.
     bool setScreenFactory(const QString& modeName, ScreenFactory factory);
 
-private:
+  private:
     QList<MenuCommand> commands_;
 };
 

@@ -16,7 +16,7 @@ struct ScreenContext;
 // the compaction and data switch screens. They are only shown and hidden, never released
 // by a menu command, and go with the main window at the end.
 class LongLivedScreens {
-public:
+  public:
     using Factory = std::function<std::unique_ptr<QWidget>(const ScreenContext&)>;
 
     // Plugs in a screen to be made under name at start ("AboutBox", "Compaction").
@@ -28,7 +28,7 @@ public:
     // Shows it and brings it to the front; false when there is none to show.
     bool show(const QString& name) const;
 
-private:
+  private:
     QList<QPair<QString, Factory>> factories_;
     QHash<QString, QPointer<QWidget>> screens_;
 };

@@ -1,14 +1,5 @@
 #include "app/shell/MainWindow.h"
 
-#include "app/shell/CommandTable.h"
-#include "app/shell/LongLivedScreens.h"
-#include "app/shell/ReportLayoutSwitches.h"
-#include "data/AppState.h"
-#include "platform/dates/DateText.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Clock.h"
-#include "platform/system/Messages.h"
-
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -18,11 +9,21 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/shell/CommandTable.h"
+#include "app/shell/LongLivedScreens.h"
+#include "app/shell/ReportLayoutSwitches.h"
+#include "data/AppState.h"
+#include "platform/dates/DateText.h"
+#include "platform/db/DbError.h"
+#include "platform/system/Clock.h"
+#include "platform/system/Messages.h"
+
 namespace vantir {
 
 namespace {
 
-ScreenContext withMainWindow(ScreenContext context, QWidget* mainWindow, const QString& programDir) {
+ScreenContext withMainWindow(ScreenContext context, QWidget* mainWindow,
+                             const QString& programDir) {
     context.mainWindow = mainWindow;
     context.programDir = programDir;
     return context;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/shell/CommandDispatcher.h"
-#include "app/shell/ScreenContext.h"
-
 #include <QMainWindow>
 #include <array>
+
+#include "app/shell/CommandDispatcher.h"
+#include "app/shell/ScreenContext.h"
 
 class QCalendarWidget;
 class QLabel;
@@ -21,7 +21,7 @@ class CommandTable;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // shared: the program's state and views (its mainWindow and programDir are set here).
     // upgradeCompleted: false when the start-up upgrade stopped with an error; the show
     // step then selects no group and leaves the layout switches at their defaults.
@@ -36,15 +36,15 @@ public:
 
     CommandDispatcher& dispatcher() { return dispatcher_; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // The main window has closed: the program ends.
     void closed();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildMenuBar();
     void runShowStep();
     void resetGroupButtons();

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/shell/ScreenContext.h"
-
 #include <QString>
 #include <functional>
+
+#include "app/shell/ScreenContext.h"
 
 namespace vantir {
 
@@ -23,16 +23,16 @@ enum class CommandKind {
 
 // One row of the main menu's command table.
 struct MenuCommand {
-    int group = 0;           // EditMPage, 1 to 9
-    QString button;          // "btnMS1" .. "btnMS9", "btnDB_Change"
+    int group = 0;   // EditMPage, 1 to 9
+    QString button;  // "btnMS1" .. "btnMS9", "btnDB_Change"
     QString caption;
-    QString commandName;     // "Act_NippoInp"; empty for a button without a command
-    QString modeName;        // written into EditPName; empty when EditPName is kept
-    QString reportName;      // for a selection screen that serves several reports
+    QString commandName;  // "Act_NippoInp"; empty for a button without a command
+    QString modeName;     // written into EditPName; empty when EditPName is kept
+    QString reportName;   // for a selection screen that serves several reports
     CommandKind kind = CommandKind::Nothing;
-    bool visible = true;     // a hidden button keeps its caption and command
-    QString longLivedScreen; // ShowLongLivedScreen: the name it was made under
-    ScreenFactory factory;   // OpenScreen: empty until the screen's subsystem plugs it in
+    bool visible = true;      // a hidden button keeps its caption and command
+    QString longLivedScreen;  // ShowLongLivedScreen: the name it was made under
+    ScreenFactory factory;    // OpenScreen: empty until the screen's subsystem plugs it in
 };
 
 }  // namespace vantir

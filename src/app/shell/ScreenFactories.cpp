@@ -47,14 +47,13 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         return screenSet(std::make_unique<CompanyScreen>(context.dm1, context.messages));
     });
     table.setScreenFactory(QStringLiteral("TenSet"), [](const ScreenContext& context) {
-        return screenSet(std::make_unique<OwnOfficeScreen>(context.programDir, context.dm1,
-                                                           context.messages));
+        return screenSet(
+            std::make_unique<OwnOfficeScreen>(context.programDir, context.dm1, context.messages));
     });
 
     // Screens made at start.
-    longLived.registerScreen(QStringLiteral("AboutBox"), [](const ScreenContext&) {
-        return std::make_unique<AboutBox>();
-    });
+    longLived.registerScreen(QStringLiteral("AboutBox"),
+                             [](const ScreenContext&) { return std::make_unique<AboutBox>(); });
 }
 
 }  // namespace vantir

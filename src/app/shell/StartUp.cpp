@@ -1,5 +1,9 @@
 #include "app/shell/StartUp.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+
 #include "data/DatabaseFiles.h"
 #include "data/FreshDatabase.h"
 #include "maintenance/rules/DatabaseLocation.h"
@@ -9,10 +13,6 @@
 #include "platform/db/EngineLibrary.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Registry.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
 
 namespace vantir {
 
@@ -40,7 +40,8 @@ StartUp::~StartUp() = default;
 
 bool StartUp::run() {
     if (!QFileInfo(programDir_).isDir()) {
-        messages_.notice(QStringLiteral("プログラムフォルダが見つかりません。\n%1").arg(native(programDir_)));
+        messages_.notice(
+            QStringLiteral("プログラムフォルダが見つかりません。\n%1").arg(native(programDir_)));
         return false;
     }
     if (!lockProgramDirectory() || !findMainDatabase()) return false;
@@ -60,10 +61,9 @@ bool StartUp::run() {
     if (!upgradeCompleted_) messages_.error(upgrade.error());
 
     if (!refreshWorkingCopy(mainDatabase.connection(), workingCopy_)) {
-        messages_.notice(
-            QStringLiteral("作業用データベースを作成できませんでした。\n%1\n"
-                           "月次処理と帳票は前回起動時のデータで行われます。")
-                .arg(native(workingCopy_)));
+        messages_.notice(QStringLiteral("作業用データベースを作成できませんでした。\n%1\n"
+                                        "月次処理と帳票は前回起動時のデータで行われます。")
+                             .arg(native(workingCopy_)));
     }
     mainDatabase.disconnect();
     refreshOlderWorkingCopy();
@@ -143,7 +143,8 @@ void StartUp::registerWorkingCopy() {
         registry_.writeInteger(kJetEngineKey, QStringLiteral("MaxBufferSize"), 2048);
         registry_.writeInteger(kJetEngineKey, QStringLiteral("PageTimeout"), 5);
         registry_.writeInteger(kJetEngineKey, QStringLiteral("Threads"), 3);
-        registry_.writeString(kJetEngineKey, QStringLiteral("UserCommitSync"), QStringLiteral("Yes"));
+        registry_.writeString(kJetEngineKey, QStringLiteral("UserCommitSync"),
+                              QStringLiteral("Yes"));
     }
 }
 

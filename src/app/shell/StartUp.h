@@ -1,10 +1,10 @@
 #pragma once
 
-#include "maintenance/rules/OfficeSettingsFile.h"
-#include "platform/system/RegionalFormats.h"
-
 #include <QString>
 #include <memory>
+
+#include "maintenance/rules/OfficeSettingsFile.h"
+#include "platform/system/RegionalFormats.h"
 
 class QLockFile;
 
@@ -25,7 +25,7 @@ class Registry;
 // copy is missing; upgrade the main database; refresh the working copy beside each main
 // database from a consistent snapshot; read the own office from "VantirTenSet.ini".
 class StartUp {
-public:
+  public:
     StartUp(QString programDir, Registry& registry, Messages& messages);
     ~StartUp();
     StartUp(const StartUp&) = delete;
@@ -51,7 +51,7 @@ public:
     static const QString kWorkingCopyKey;  // "\Software\ODBC\ODBC.INI\VANTIRX"
     static const QString kJetEngineKey;    // kWorkingCopyKey + "\Engines\Jet"
 
-private:
+  private:
     bool lockProgramDirectory();
     bool findMainDatabase();
     bool openMainDatabase(Database& database);

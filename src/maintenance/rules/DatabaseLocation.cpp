@@ -1,9 +1,9 @@
 #include "maintenance/rules/DatabaseLocation.h"
 
-#include "data/DatabaseFiles.h"
-
 #include <QDir>
 #include <QFileInfo>
+
+#include "data/DatabaseFiles.h"
 
 namespace vantir {
 
@@ -13,7 +13,8 @@ DatabaseLocation DatabaseLocation::inDataBaseFolder(const QString& programDir) {
 
 DatabaseLocation DatabaseLocation::older(const QString& programDir) {
     const QDir dir(programDir);
-    return {dir.filePath(QStringLiteral("VANTIR.mdb")), dir.filePath(QStringLiteral("VANTIRX.mdb"))};
+    return {dir.filePath(QStringLiteral("VANTIR.mdb")),
+            dir.filePath(QStringLiteral("VANTIRX.mdb"))};
 }
 
 DatabaseLocation DatabaseLocation::inUse(const QString& programDir) {

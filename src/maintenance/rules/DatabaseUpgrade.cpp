@@ -65,7 +65,8 @@ void DatabaseUpgrade::createCarrierMonthlyTable() {
 
 void DatabaseUpgrade::rebuildCodeTable() {
     Connection& connection = database_.connection();
-    const qint64 rows = connection.scalar(QStringLiteral("SELECT COUNT(*) FROM FLG_DATA")).toLongLong();
+    const qint64 rows =
+        connection.scalar(QStringLiteral("SELECT COUNT(*) FROM FLG_DATA")).toLongLong();
     if (rows >= 7) return;
     // The rows are dropped and rebuilt together, so a failure keeps the old rows instead
     // of leaving the drop-down lists without a table.

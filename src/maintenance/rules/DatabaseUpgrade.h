@@ -21,7 +21,7 @@ class Database;
 // Steps 1 and 5 swallow their errors (a column that exists under a count that still looks
 // short); an error in steps 2 to 4 ends the upgrade with the database's message.
 class DatabaseUpgrade {
-public:
+  public:
     explicit DatabaseUpgrade(Database& database) : database_(database) {}
 
     // false when a step ended the upgrade; error() then holds the database's message.
@@ -30,7 +30,7 @@ public:
     // What this run changed, one line per change, in the order made.
     const QStringList& changes() const { return changes_; }
 
-private:
+  private:
     void addPartnerTransactionType();
     void createControlTable();
     void createCarrierMonthlyTable();

@@ -1,8 +1,8 @@
 #include "maintenance/rules/OfficeSettingsFile.h"
 
-#include "platform/system/ShiftJisTextFile.h"
-
 #include <QDir>
+
+#include "platform/system/ShiftJisTextFile.h"
 
 namespace vantir {
 

@@ -14,8 +14,8 @@ struct OfficeSettings {
 // "VantirTenSet.ini" in the program directory: line 1 the own office code, line 2 its
 // name, in Shift_JIS. Read once at start; written by the own-office screen.
 class OfficeSettingsFile {
-public:
-    static const QString kFileName;  // "VantirTenSet.ini"
+  public:
+    static const QString kFileName;     // "VantirTenSet.ini"
     static const QString kDefaultCode;  // "01", written when the file is missing
 
     explicit OfficeSettingsFile(const QString& programDir);
@@ -25,7 +25,7 @@ public:
     std::optional<OfficeSettings> read() const;
     bool write(const OfficeSettings& settings) const;
 
-private:
+  private:
     QString path_;
 };
 

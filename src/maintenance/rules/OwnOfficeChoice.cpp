@@ -1,11 +1,11 @@
 #include "maintenance/rules/OwnOfficeChoice.h"
 
+#include <QDir>
+
 #include "platform/dataset/QueryDataset.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/system/Messages.h"
-
-#include <QDir>
 
 namespace vantir {
 
@@ -16,8 +16,8 @@ OwnOfficeChoice::OwnOfficeChoice(const QString& programDir, QueryDataset& query1
 bool OwnOfficeChoice::load() {
     const auto settings = file_.read();
     if (!settings) {
-        messages_.error(QStringLiteral("%1 を読み込めません。")
-                            .arg(QDir::toNativeSeparators(file_.path())));
+        messages_.error(
+            QStringLiteral("%1 を読み込めません。").arg(QDir::toNativeSeparators(file_.path())));
         return false;
     }
     shown_ = *settings;
@@ -40,8 +40,8 @@ void OwnOfficeChoice::choose(const QString& tencod) {
 
 bool OwnOfficeChoice::save() {
     if (file_.write(shown_)) return true;
-    messages_.error(QStringLiteral("%1 に書き込めません。")
-                        .arg(QDir::toNativeSeparators(file_.path())));
+    messages_.error(
+        QStringLiteral("%1 に書き込めません。").arg(QDir::toNativeSeparators(file_.path())));
     return false;
 }
 

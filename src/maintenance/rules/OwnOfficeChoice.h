@@ -12,7 +12,7 @@ class QueryDataset;
 // list; only "&P 登録" writes it back. The running program keeps the office it read at
 // start, so a change takes effect at the next start.
 class OwnOfficeChoice {
-public:
+  public:
     // query1 is the main database's scratch statement.
     OwnOfficeChoice(const QString& programDir, QueryDataset& query1, Messages& messages);
 
@@ -27,7 +27,7 @@ public:
 
     const OfficeSettings& shown() const { return shown_; }
 
-private:
+  private:
     OfficeSettingsFile file_;
     QueryDataset& query1_;
     Messages& messages_;

@@ -2,15 +2,6 @@
 
 #include "data/DataModule1.h"
 #include "platform/dataset/TableDataset.h"
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/KeyHandler.h"
-#include "platform/ui/RecordBar.h"
-
-#include <QFormLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace vantir {
 
@@ -40,49 +31,16 @@ constexpr CompanyField kFields[] = {
 }  // namespace
 
 CompanyScreen::CompanyScreen(DataModule1& dm1, Messages& messages, QWidget* parent)
-    : Screen(messages, parent) {
+    : SettingsRecordScreen(dm1.table(QStringLiteral("COP_DAT")), messages, parent) {
     setObjectName(QStringLiteral("Cop_Dat"));
     setWindowTitle(QStringLiteral("会社情報"));
     TableDataset& company = dm1.table(QStringLiteral("COP_DAT"));
     openDataset(company);
     company.first();
-
-    auto* form = new QFormLayout;
-    QList<QWidget*> sequence;
     for (const CompanyField& field : kFields) {
-        const QString column = QString::fromUtf8(field.column);
-        auto* box = new BoundLineEdit(company, column, messages, this);
-        box->setObjectName(QStringLiteral("Edit") + column);
-        box->setInputMode(field.mode);
-        auto* row = new QHBoxLayout;
-        row->addWidget(box);
-        if (*field.legend) {
-            auto* legend = new QLabel(QString::fromUtf8(field.legend), this);
-            legend->setObjectName(QStringLiteral("Legend") + column);
-            row->addWidget(legend);
-        }
-        row->addStretch(1);
-        form->addRow(QString::fromUtf8(field.caption), row);
-        sequence.append(box);
+        addField(QString::fromUtf8(field.column), QString::fromUtf8(field.caption), field.mode,
+                 QString::fromUtf8(field.legend));
     }
-
-    bar_ = new RecordBar(company, messages, QStringLiteral("DBNavigator1"), this);
-    bar_->setVisibleButtons({RecordBar::Post, RecordBar::Cancel});
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("btnClose"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(bar_);
-    buttons->addStretch(1);
-    buttons->addWidget(close);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
-
-    // Enter walks the fields; "-" is not a step key here, as postal codes and telephone
-    // numbers are typed with it.
-    keys().setSequence(sequence);
 }
 
 }  // namespace vantir

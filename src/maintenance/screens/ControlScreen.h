@@ -1,28 +1,21 @@
 #pragma once
 
-#include "platform/ui/Screen.h"
+#include "maintenance/screens/SettingsRecordScreen.h"
 
 namespace vantir {
 
-class BoundLineEdit;
 class DataModule1;
-class RecordBar;
 
 // The control screen "コントロール" (mode "S_Control"): the company's own settlement terms
 // in the control record S_CONTROL, its current row. Entering the code field gives a new or
-// blank record the code "1" (on an empty table, its first row). Values are stored as typed;
-// only "&O 登録" saves them, and the next monthly run or report reads them.
-class ControlScreen : public Screen {
+// blank record the code "1" (on an empty table, its first row). Values are stored as
+// typed; the next monthly run or report reads them.
+class ControlScreen : public SettingsRecordScreen {
     Q_OBJECT
 
-public:
+  public:
     // Opens S_CONTROL and the office master HIMAS1 (throws DbError).
     ControlScreen(DataModule1& dm1, Messages& messages, QWidget* parent = nullptr);
-
-    RecordBar& recordBar() const { return *bar_; }
-
-private:
-    RecordBar* bar_ = nullptr;
 };
 
 }  // namespace vantir

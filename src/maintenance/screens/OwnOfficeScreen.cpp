@@ -1,15 +1,15 @@
 #include "maintenance/screens/OwnOfficeScreen.h"
 
-#include "data/DataModule1.h"
-#include "platform/dataset/QueryDataset.h"
-#include "platform/ui/DatasetGrid.h"
-
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "data/DataModule1.h"
+#include "platform/dataset/QueryDataset.h"
+#include "platform/ui/DatasetGrid.h"
 
 namespace vantir {
 

@@ -17,13 +17,13 @@ class DatasetGrid;
 class OwnOfficeScreen : public Screen {
     Q_OBJECT
 
-public:
+  public:
     // Reads the file and opens the office list Q_HIM1 (throws DbError); a file that cannot
     // be read is reported and the list stays closed.
     OwnOfficeScreen(const QString& programDir, DataModule1& dm1, Messages& messages,
                     QWidget* parent = nullptr);
 
-private:
+  private:
     void showChoice();
 
     OwnOfficeChoice choice_;

@@ -1,8 +1,9 @@
 #include "platform/db/EngineLibrary.h"
 
-#include <QFileInfo>
 #include <dlfcn.h>
 #include <sqlite3.h>
+
+#include <QFileInfo>
 
 namespace vantir {
 

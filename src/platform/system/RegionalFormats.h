@@ -13,7 +13,7 @@ class Registry;
 // under "Control Panel\International" are forced to them for the run and put back on
 // close, so that other programs of the user see them as they were.
 class RegionalFormats {
-public:
+  public:
     static const QString kShortDate;   // "yy/MM/dd"
     static const QString kTimeFormat;  // "HH:mm:ss"
     static const QString kShortTime;   // "HH:mm"
@@ -29,7 +29,7 @@ public:
     // not touched.
     void restore();
 
-private:
+  private:
     struct Setting {
         const QString& name;
         const QString& required;

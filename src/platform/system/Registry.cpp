@@ -45,8 +45,10 @@ std::optional<QString> unquoted(const QString& text) {
         QChar c = text[i];
         if (c == QLatin1Char('\\') && i + 1 < text.size() - 1) {
             c = text[++i];
-            if (c == QLatin1Char('n')) c = QLatin1Char('\n');
-            else if (c == QLatin1Char('r')) c = QLatin1Char('\r');
+            if (c == QLatin1Char('n'))
+                c = QLatin1Char('\n');
+            else if (c == QLatin1Char('r'))
+                c = QLatin1Char('\r');
         }
         out += c;
     }
@@ -115,16 +117,15 @@ bool Registry::save() const {
     if (!QDir().mkpath(info.absolutePath())) return false;
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    QString text = QStringLiteral(
-        "; Vantir's stand-in for the user's registry (HKEY_CURRENT_USER).\n");
+    QString text =
+        QStringLiteral("; Vantir's stand-in for the user's registry (HKEY_CURRENT_USER).\n");
     for (const Key& key : keys_) {
         text += QLatin1Char('\n') + QLatin1Char('[') + key.path + QStringLiteral("]\n");
         for (const Value& value : key.values) {
             text += value.name + QLatin1Char('=');
             if (value.type == Type::Integer) {
-                text += kDwordPrefix +
-                        QStringLiteral("%1").arg(static_cast<quint32>(value.integer), 8, 16,
-                                                 QLatin1Char('0'));
+                text += kDwordPrefix + QStringLiteral("%1").arg(static_cast<quint32>(value.integer),
+                                                                8, 16, QLatin1Char('0'));
             } else {
                 text += quoted(value.text);
             }
@@ -178,8 +179,7 @@ std::optional<qint32> Registry::readInteger(const QString& key, const QString& n
     return value->integer;
 }
 
-std::optional<Registry::Type> Registry::valueType(const QString& key,
-                                                  const QString& name) const {
+std::optional<Registry::Type> Registry::valueType(const QString& key, const QString& name) const {
     const Value* value = findValue(key, name);
     if (!value) return std::nullopt;
     return value->type;
@@ -212,9 +212,8 @@ bool Registry::deleteValue(const QString& key, const QString& name) {
     load();
     Key* found = readable_ ? findKey(key) : nullptr;
     if (!found) return false;
-    const auto removed = found->values.removeIf([&](const Value& value) {
-        return value.name.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    const auto removed = found->values.removeIf(
+        [&](const Value& value) { return value.name.compare(name, Qt::CaseInsensitive) == 0; });
     return removed == 0 || save();
 }
 

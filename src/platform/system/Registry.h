@@ -17,7 +17,7 @@ namespace vantir {
 // A file that exists but cannot be read is never overwritten: its keys count as ones that
 // cannot be opened, and writes fail.
 class Registry {
-public:
+  public:
     enum class Type { String, Integer };
 
     // VANTIR_REGISTRY when set, otherwise "Vantir/registry.ini" in the user's configuration folder.
@@ -42,7 +42,7 @@ public:
     bool writeInteger(const QString& key, const QString& name, qint32 data);
     bool deleteValue(const QString& key, const QString& name);
 
-private:
+  private:
     struct Value {
         QString name;
         Type type = Type::String;

@@ -1,9 +1,9 @@
 #include "platform/system/ShiftJisTextFile.h"
 
-#include "platform/text/Cp932.h"
-
 #include <QFile>
 #include <QSaveFile>
+
+#include "platform/text/Cp932.h"
 
 namespace vantir {
 

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include "app/cli/CliContext.h"
 #include "support/TestProgramDir.h"
-
-#include <gtest/gtest.h>
 
 namespace vantir::test {
 namespace {

@@ -1,3 +1,14 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <memory>
+
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/MainWindow.h"
@@ -9,16 +20,6 @@
 #include "support/ScriptedMessages.h"
 #include "support/TestProgramDir.h"
 
-#include <QAction>
-#include <QCalendarWidget>
-#include <QFile>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <gtest/gtest.h>
-#include <memory>
-
 namespace vantir::test {
 namespace {
 
@@ -26,7 +27,7 @@ namespace {
 // stand-ins for the screens later subsystems bring: each records the report name it was
 // opened for.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dir.executeOnMain({"UPDATE COP_DAT SET RPT_FLG = '1', RPT_FLG2 = '0'"});
         registerScreens(table, longLived);
@@ -37,7 +38,8 @@ protected:
             screens.push_back(standIn("RepNippoInquiry"));
             return screens;
         });
-        longLived.registerScreen("Compaction", [](const ScreenContext&) { return standIn("Compaction"); });
+        longLived.registerScreen("Compaction",
+                                 [](const ScreenContext&) { return standIn("Compaction"); });
     }
 
     static std::unique_ptr<QWidget> standIn(const QString& name) {
@@ -106,7 +108,8 @@ TEST_F(MainWindowTest, StartSelectsGroupOneAndReadsTheLayoutSwitches) {
     EXPECT_FALSE(button("btnMS8")->isVisibleTo(window.get()));
     EXPECT_EQ(state.EditRpt_Flg, "1");
     EXPECT_EQ(state.EditRpt_Flg2, "0");
-    EXPECT_EQ(window->findChild<QCalendarWidget*>("MonthCalendar1")->selectedDate(), QDate(2026, 12, 9));
+    EXPECT_EQ(window->findChild<QCalendarWidget*>("MonthCalendar1")->selectedDate(),
+              QDate(2026, 12, 9));
     EXPECT_EQ(state.EditDate, "");
     EXPECT_EQ(state.EditPName, "EditPName");
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -147,26 +150,40 @@ TEST_P(MenuGroupTest, ShowsExactlyTheGroupsCommandsInBold) {
 
 INSTANTIATE_TEST_SUITE_P(
     Groups, MenuGroupTest,
-    ::testing::Values(
-        GroupCase{1, {"btnMS1=配車票入力", "btnMS2=配車票訂正", "btnMS3=配車票問合せ", "btnMS4=配車票印刷",
-                      "btnMS5=日別受領書印刷", "btnMS6=確定一覧表", "btnMS7=未確定一覧表", "btnMS9=受領書白紙"}},
-        GroupCase{2, {"btnMS1=入金編集", "btnMS2=入金一覧", "btnMS3=入金一覧印刷", "btnMS5=支払編集",
-                      "btnMS6=支払一覧", "btnMS7=支払一覧印刷"}},
-        GroupCase{3, {"btnMS1=請求書作成", "btnMS2=売上管理台帳", "btnMS3=仕入管理台帳", "btnMS4=売掛金一覧表",
-                      "btnMS5=買掛金一覧表", "btnMS6=売掛金確認書", "btnMS7=買掛金確認書"}},
-        GroupCase{4, {"btnMS1=月次集計処理", "btnMS3=社内取引集計印刷(売)", "btnMS4=社内取引集計印刷(仕)",
-                      "btnMS6=得意先合算マスター編集", "btnMS7=仕入先合算マスター編集"}},
-        GroupCase{5, {"btnMS1=得意先別収支明細印刷", "btnMS2=傭車先別収支明細印刷", "btnMS4=売上帳印刷 (月次用)",
-                      "btnMS5=仕入帳印刷 (月次用)", "btnMS6=得意先別利益率表", "btnMS7=担当者別利益率表",
-                      "btnMS8=年間売上表印刷", "btnMS9=年間傭車料表印刷"}},
-        GroupCase{6, {"btnMS1=売上帳編集", "btnMS2=仕入帳編集", "btnMS3=入金台帳編集", "btnMS4=支払台帳編集",
-                      "btnMS6=売上帳印刷", "btnMS7=仕入帳印刷"}},
-        GroupCase{7, {"btnMS1=入金予定表印刷", "btnMS2=支払予定表印刷", "btnMS3=支払先リスト印刷",
-                      "btnMS4=売掛・買掛一覧表"}},
-        GroupCase{8, {"btnMS1=取引先マスタ", "btnMS2=担当者マスタ", "btnMS3=担当店マスタ",
-                      "btnMS4=取引先住所録印刷", "btnMS5=取引先宛名印刷"}},
-        GroupCase{9, {"btnMS1=コントロール", "btnMS3=ＤＢの最適化", "btnMS4=更新処理", "btnMS5=会社情報設定",
-                      "btnMS6=営業所情報設定", "btnMS8=年度更新処理", "btnMS9=初期化処理", "btnDB_Change"}}),
+    ::testing::Values(GroupCase{1,
+                                {"btnMS1=配車票入力", "btnMS2=配車票訂正", "btnMS3=配車票問合せ",
+                                 "btnMS4=配車票印刷", "btnMS5=日別受領書印刷", "btnMS6=確定一覧表",
+                                 "btnMS7=未確定一覧表", "btnMS9=受領書白紙"}},
+                      GroupCase{2,
+                                {"btnMS1=入金編集", "btnMS2=入金一覧", "btnMS3=入金一覧印刷",
+                                 "btnMS5=支払編集", "btnMS6=支払一覧", "btnMS7=支払一覧印刷"}},
+                      GroupCase{3,
+                                {"btnMS1=請求書作成", "btnMS2=売上管理台帳", "btnMS3=仕入管理台帳",
+                                 "btnMS4=売掛金一覧表", "btnMS5=買掛金一覧表",
+                                 "btnMS6=売掛金確認書", "btnMS7=買掛金確認書"}},
+                      GroupCase{4,
+                                {"btnMS1=月次集計処理", "btnMS3=社内取引集計印刷(売)",
+                                 "btnMS4=社内取引集計印刷(仕)", "btnMS6=得意先合算マスター編集",
+                                 "btnMS7=仕入先合算マスター編集"}},
+                      GroupCase{5,
+                                {"btnMS1=得意先別収支明細印刷", "btnMS2=傭車先別収支明細印刷",
+                                 "btnMS4=売上帳印刷 (月次用)", "btnMS5=仕入帳印刷 (月次用)",
+                                 "btnMS6=得意先別利益率表", "btnMS7=担当者別利益率表",
+                                 "btnMS8=年間売上表印刷", "btnMS9=年間傭車料表印刷"}},
+                      GroupCase{6,
+                                {"btnMS1=売上帳編集", "btnMS2=仕入帳編集", "btnMS3=入金台帳編集",
+                                 "btnMS4=支払台帳編集", "btnMS6=売上帳印刷", "btnMS7=仕入帳印刷"}},
+                      GroupCase{7,
+                                {"btnMS1=入金予定表印刷", "btnMS2=支払予定表印刷",
+                                 "btnMS3=支払先リスト印刷", "btnMS4=売掛・買掛一覧表"}},
+                      GroupCase{
+                          8,
+                          {"btnMS1=取引先マスタ", "btnMS2=担当者マスタ", "btnMS3=担当店マスタ",
+                           "btnMS4=取引先住所録印刷", "btnMS5=取引先宛名印刷"}},
+                      GroupCase{9,
+                                {"btnMS1=コントロール", "btnMS3=ＤＢの最適化", "btnMS4=更新処理",
+                                 "btnMS5=会社情報設定", "btnMS6=営業所情報設定",
+                                 "btnMS8=年度更新処理", "btnMS9=初期化処理", "btnDB_Change"}}),
     [](const auto& info) { return "Group" + std::to_string(info.param.group); });
 
 TEST_F(MainWindowTest, GroupTwoCaptionsItsHiddenFourthButton) {
@@ -246,7 +263,8 @@ TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
     start();
     choose(8, "btnMS1");
     QPointer<QWidget> partners = screen("Tokui_mas");
-    for (const auto& [group, command] : {std::pair{9, "btnMS4"}, {3, "btnMS1"}, {9, "btnDB_Change"}}) {
+    for (const auto& [group, command] :
+         {std::pair{9, "btnMS4"}, {3, "btnMS1"}, {9, "btnDB_Change"}}) {
         choose(group, command);
         EXPECT_FALSE(partners.isNull()) << group << command;
         EXPECT_EQ(state.EditPName, "Tokui_mas") << group << command;
@@ -266,8 +284,8 @@ TEST_F(MainWindowTest, TheMaintenanceScreensOpenFromGroupNine) {
     ownOffice.write("01\r\n\r\n");
     ownOffice.close();
     start();
-    for (const auto& [command, mode] : {std::pair{"btnMS1", "S_Control"}, {"btnMS5", "Cop_Dat"},
-                                        {"btnMS6", "TenSet"}}) {
+    for (const auto& [command, mode] :
+         {std::pair{"btnMS1", "S_Control"}, {"btnMS5", "Cop_Dat"}, {"btnMS6", "TenSet"}}) {
         choose(9, command);
         EXPECT_EQ(state.EditPName, mode);
         QWidget* opened = screen(mode);

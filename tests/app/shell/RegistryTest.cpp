@@ -1,11 +1,12 @@
-#include "platform/system/RegionalFormats.h"
-#include "platform/system/Registry.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <optional>
+
+#include "platform/system/RegionalFormats.h"
+#include "platform/system/Registry.h"
 
 namespace vantir::test {
 namespace {
@@ -13,7 +14,7 @@ namespace {
 const QString kInternational = QStringLiteral("\\Control Panel\\International");
 
 class RegistryTest : public ::testing::Test {
-protected:
+  protected:
     QString path() const { return dir_.filePath(QStringLiteral("registry.ini")); }
     QTemporaryDir dir_;
 };
@@ -22,9 +23,9 @@ TEST_F(RegistryTest, ValuesKeepTheirTypeAndTextAcrossReopening) {
     {
         Registry registry(path());
         ASSERT_TRUE(registry.createKey(QStringLiteral("\\Software\\ODBC\\ODBC.INI\\VANTIRX")));
-        EXPECT_TRUE(registry.writeString(QStringLiteral("Software\\ODBC\\ODBC.INI\\VANTIRX"),
-                                         QStringLiteral("DBQ"),
-                                         QStringLiteral("C:\\Vantir \"x\"\\DataBase\\VANTIRX.mdb")));
+        EXPECT_TRUE(registry.writeString(
+            QStringLiteral("Software\\ODBC\\ODBC.INI\\VANTIRX"), QStringLiteral("DBQ"),
+            QStringLiteral("C:\\Vantir \"x\"\\DataBase\\VANTIRX.mdb")));
         EXPECT_TRUE(registry.writeInteger(QStringLiteral("\\software\\odbc\\odbc.ini\\vantirx"),
                                           QStringLiteral("DriverId"), 25));
         EXPECT_TRUE(registry.writeString(QStringLiteral("\\Software\\ODBC\\ODBC.INI\\VANTIRX"),
@@ -84,15 +85,20 @@ TEST_P(RegionalFormatsTest, ForcedDuringTheRunAndPutBackOnClose) {
     formats.force();
     {
         const Registry during(path());
-        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sShortDate")), QStringLiteral("yy/MM/dd"));
-        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sTimeFormat")), QStringLiteral("HH:mm:ss"));
-        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sShortTime")), QStringLiteral("HH:mm"));
+        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sShortDate")),
+                  QStringLiteral("yy/MM/dd"));
+        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sTimeFormat")),
+                  QStringLiteral("HH:mm:ss"));
+        EXPECT_EQ(during.readString(kInternational, QStringLiteral("sShortTime")),
+                  QStringLiteral("HH:mm"));
     }
     formats.restore();
     const Registry after(path());
     EXPECT_EQ(after.readString(kInternational, QStringLiteral("sShortDate")), c.shortDateAtStart);
-    EXPECT_EQ(after.readString(kInternational, QStringLiteral("sTimeFormat")), QStringLiteral("H:mm:ss"));
-    EXPECT_EQ(after.readString(kInternational, QStringLiteral("sShortTime")), QStringLiteral("HH:mm"));
+    EXPECT_EQ(after.readString(kInternational, QStringLiteral("sTimeFormat")),
+              QStringLiteral("H:mm:ss"));
+    EXPECT_EQ(after.readString(kInternational, QStringLiteral("sShortTime")),
+              QStringLiteral("HH:mm"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,7 +121,8 @@ TEST_F(RegistryTest, AValueAlreadyRequiredAtStartIsNotWrittenOnClose) {
     // Another program changes it during the run; the close step leaves that change alone.
     {
         Registry other(path());
-        other.writeString(kInternational, QStringLiteral("sShortDate"), QStringLiteral("yyyy-MM-dd"));
+        other.writeString(kInternational, QStringLiteral("sShortDate"),
+                          QStringLiteral("yyyy-MM-dd"));
     }
     formats.restore();
     EXPECT_EQ(Registry(path()).readString(kInternational, QStringLiteral("sShortDate")),

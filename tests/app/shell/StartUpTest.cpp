@@ -1,3 +1,11 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <optional>
+
 #include "app/shell/StartUp.h"
 #include "data/DatabaseFiles.h"
 #include "data/FreshDatabase.h"
@@ -7,13 +15,6 @@
 #include "platform/text/Cp932.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestProgramDir.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <optional>
 
 namespace vantir::test {
 namespace {
@@ -47,13 +48,15 @@ void execute(const QString& database, const QString& statement) {
 // A program directory with a main database and no working copy yet, a registry file of
 // its own, and the own-office file in place unless a test takes it away.
 class StartUpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         QFile::remove(dir.workingCopy());
         writeOwnOffice(QByteArray("02\r\n") + cp932::encode(QStringLiteral("大阪営業所")) + "\r\n");
     }
 
-    void writeOwnOffice(const QByteArray& bytes) { writeBytes(dir.filePath("VantirTenSet.ini"), bytes); }
+    void writeOwnOffice(const QByteArray& bytes) {
+        writeBytes(dir.filePath("VantirTenSet.ini"), bytes);
+    }
     QString registryPath() const { return registryDir.filePath(QStringLiteral("registry.ini")); }
 
     TestProgramDir dir;
@@ -70,7 +73,8 @@ TEST_F(StartUpTest, FirstStartRegistersTheWorkingCopyAndMakesIt) {
     const QString dataSources = QStringLiteral("\\Software\\ODBC\\ODBC.INI\\ODBC Data Sources");
     const QString source = QStringLiteral("\\Software\\ODBC\\ODBC.INI\\VANTIRX");
     const QString jet = QStringLiteral("\\Software\\ODBC\\ODBC.INI\\VANTIRX\\Engines\\Jet");
-    EXPECT_EQ(registry.readString(dataSources, "VANTIRX"), QStringLiteral("Microsoft Access Driver (*.mdb)"));
+    EXPECT_EQ(registry.readString(dataSources, "VANTIRX"),
+              QStringLiteral("Microsoft Access Driver (*.mdb)"));
     EXPECT_EQ(registry.readString(source, "DBQ"), QDir::toNativeSeparators(dir.workingCopy()));
     EXPECT_EQ(registry.readString(source, "Driver"), engineLibraryFile());
     EXPECT_TRUE(QFileInfo(*registry.readString(source, "Driver")).isFile());
@@ -164,21 +168,25 @@ TEST_F(StartUpTest, ASecondProgramOnTheSameDirectoryIsRefused) {
     StartUp second(dir.path(), registry, secondMessages);
     EXPECT_FALSE(second.run());
     ASSERT_EQ(secondMessages.shown.size(), 1);
-    EXPECT_TRUE(secondMessages.shown[0].contains("既に起動しています")) << secondMessages.shown[0].toStdString();
+    EXPECT_TRUE(secondMessages.shown[0].contains("既に起動しています"))
+        << secondMessages.shown[0].toStdString();
     EXPECT_EQ(bytesOf(dir.workingCopy()), workingCopy);
 }
 
 TEST_F(StartUpTest, ADamagedMainDatabaseEndsTheProgramWithEveryFileAsItWas) {
-    writeBytes(dir.mainDatabase(), QByteArray("this is not a database, but someone's books", 43).repeated(200));
+    writeBytes(dir.mainDatabase(),
+               QByteArray("this is not a database, but someone's books", 43).repeated(200));
     writeBytes(dir.workingCopy(), "previous working copy");
     QFile::remove(dir.filePath("VantirTenSet.ini"));
 
     StartUp startUp(dir.path(), registry, messages);
     EXPECT_FALSE(startUp.run());
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown[0].startsWith("notice:データベースを開けません。")) << messages.shown[0].toStdString();
+    EXPECT_TRUE(messages.shown[0].startsWith("notice:データベースを開けません。"))
+        << messages.shown[0].toStdString();
     EXPECT_TRUE(messages.shown[0].contains(QDir::toNativeSeparators(dir.mainDatabase())));
-    EXPECT_EQ(bytesOf(dir.mainDatabase()).left(43), QByteArray("this is not a database, but someone's books"));
+    EXPECT_EQ(bytesOf(dir.mainDatabase()).left(43),
+              QByteArray("this is not a database, but someone's books"));
     EXPECT_EQ(bytesOf(dir.workingCopy()), QByteArray("previous working copy"));
     EXPECT_FALSE(QFile::exists(dir.filePath("VantirTenSet.ini")));
     EXPECT_FALSE(QFile::exists(registryPath()));
@@ -238,12 +246,16 @@ TEST_P(DatabaseLocationTest, FindsOrMakesTheMainDatabaseAndRefreshesEachWorkingC
 INSTANTIATE_TEST_SUITE_P(
     Locations, DatabaseLocationTest,
     ::testing::Values(
-        LocationCase{"NoneAnywhereMakesAFreshOne", false, false, "DataBase/VANTIR.mdb",
+        LocationCase{"NoneAnywhereMakesAFreshOne",
+                     false,
+                     false,
+                     "DataBase/VANTIR.mdb",
                      {"DataBase/VANTIRX.mdb"}},
-        LocationCase{"DataBaseFolder", true, false, "DataBase/VANTIR.mdb", {"DataBase/VANTIRX.mdb"}},
+        LocationCase{
+            "DataBaseFolder", true, false, "DataBase/VANTIR.mdb", {"DataBase/VANTIRX.mdb"}},
         LocationCase{"OlderPlaceOnly", false, true, "VANTIR.mdb", {"VANTIRX.mdb"}},
-        LocationCase{"Both", true, true, "DataBase/VANTIR.mdb",
-                     {"DataBase/VANTIRX.mdb", "VANTIRX.mdb"}}),
+        LocationCase{
+            "Both", true, true, "DataBase/VANTIR.mdb", {"DataBase/VANTIRX.mdb", "VANTIRX.mdb"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -1,36 +1,37 @@
 #pragma once
 
+#include <memory>
+
 #include "support/DataModuleTest.h"
+#include "support/ScreenInput.h"
 #include "support/ScriptedMessages.h"
 #include "support/Seed.h"
 
-#include <QApplication>
-#include <QTest>
-#include <memory>
-
 namespace vantir::test {
 
-// A maintenance screen over fresh data modules, shown and active as the menu opens it.
-class MaintenanceScreenTest : public DataModuleTest {
-protected:
+// A screen over fresh data modules, shown and active as the main menu opens it, driven by
+// keys into whatever has the cursor (ScreenInput.h) and inspected by its controls' names.
+class ShownScreenTest : public DataModuleTest {
+  protected:
     void TearDown() override { screen.reset(); }
 
     void show(std::unique_ptr<QWidget> opened) {
         screen = std::move(opened);
-        screen->show();
-        screen->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(screen.get()));
+        ASSERT_TRUE(showActive(*screen));
     }
+
     template <typename Widget = QWidget>
     Widget* widget(const QString& name) const {
         auto* found = screen->findChild<Widget*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();
         return found;
     }
+    // Puts the cursor in a field as the Tab key would.
+    void focus(const QString& name) const { widget(name)->setFocus(Qt::TabFocusReason); }
     // The cursor into a field, then the text typed there.
-    void typeInto(const QString& field, const QString& text) const {
-        widget(field)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(QApplication::focusWidget(), text);
+    void typeInto(const QString& name, const QString& text) const {
+        focus(name);
+        type(text);
     }
     QVariant stored(const QString& sql) { return dm1.database().connection().scalar(sql); }
 
