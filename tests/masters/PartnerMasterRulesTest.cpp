@@ -256,6 +256,7 @@ TEST_F(PartnerMasterRulesTest, ListFollowsTheFormAfterACommand) {
     ASSERT_TRUE(rules->customerCodeLeft());
     ASSERT_TRUE(partners().setText("KY_KBN", "1").ok);
     rules->recordBarEntered();
+    ASSERT_TRUE(rules->beforePost());
     ASSERT_TRUE(partners().post().ok);
     rules->recordBarLeft();
 

@@ -1,6 +1,7 @@
 #include "masters/rules/PartnerMasterRules.h"
 
 #include <QScopedValueRollback>
+#include <utility>
 
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
@@ -34,23 +35,11 @@ PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets, 
       partners_(data.table(QStringLiteral("HIMAS3"))),
       list_(data.query(QStringLiteral("Q_HIM3"))) {
     targets_.attach(kModeName, *this);
-    subscriptions_[0] = partners_.afterInsert.connect([this] { rememberEditedCode(); });
-    subscriptions_[1] = partners_.afterEdit.connect([this] { rememberEditedCode(); });
-    subscriptions_[2] = partners_.fieldChanged.connect([this](const QString& column) {
-        if (editing_ && column.compare(kCustomerCode, Qt::CaseInsensitive) == 0) {
-            editedCode_ = partners_.value(kCustomerCode);
-        }
-    });
-    subscriptions_[3] = partners_.afterPost.connect([this] { followPostedPartner(); });
-    subscriptions_[4] = partners_.afterCancel.connect([this] { editing_ = false; });
+    afterPost_ = partners_.afterPost.connect([this] { followPostedPartner(); });
 }
 
 PartnerMasterRules::~PartnerMasterRules() {
-    partners_.afterInsert.disconnect(subscriptions_[0]);
-    partners_.afterEdit.disconnect(subscriptions_[1]);
-    partners_.fieldChanged.disconnect(subscriptions_[2]);
-    partners_.afterPost.disconnect(subscriptions_[3]);
-    partners_.afterCancel.disconnect(subscriptions_[4]);
+    partners_.afterPost.disconnect(afterPost_);
     targets_.detach(kModeName, *this);
 }
 
@@ -162,6 +151,12 @@ bool PartnerMasterRules::isRegistered(const QString& code) {
 
 void PartnerMasterRules::recordBarEntered() { storeEmptyCodesAsNull(); }
 
+Result PartnerMasterRules::beforePost() {
+    storeEmptyCodesAsNull();
+    postedCode_ = partners_.value(kCustomerCode);
+    return Result::success();
+}
+
 void PartnerMasterRules::storeEmptyCodesAsNull() {
     if (!partners_.isEditing()) return;
     for (const QString& column : {kCustomerCode, kCarrierCode}) {
@@ -226,20 +221,14 @@ void PartnerMasterRules::showPartner(const QVariant& code) {
     partners_.setFiltered(true);
 }
 
-void PartnerMasterRules::rememberEditedCode() {
-    editing_ = true;
-    editedCode_ = partners_.value(kCustomerCode);
-}
-
 // A partner posted under a code other than the one the form is tied to (a new partner,
 // or a changed code) would vanish from the form; the form follows it instead.
 void PartnerMasterRules::followPostedPartner() {
-    if (!editing_) return;
-    editing_ = false;
-    if (showingPartner_ || !partners_.isFiltered()) return;
-    if (partners_.recNo() >= 0 && partners_.value(kCustomerCode) == editedCode_) return;
+    const std::optional<QVariant> code = std::exchange(postedCode_, std::nullopt);
+    if (!code || showingPartner_ || !partners_.isFiltered()) return;
+    if (partners_.recNo() >= 0 && partners_.value(kCustomerCode) == *code) return;
     try {
-        showPartner(editedCode_);
+        showPartner(*code);
     } catch (const DbError& error) {
         messages_.error(error.message());
     }

@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 #include "data/HookTarget.h"
 #include "platform/dataset/Event.h"
+#include "platform/dataset/Result.h"
 
 namespace vantir {
 
@@ -68,6 +70,9 @@ class PartnerMasterRules : public HookTarget {
     // --- The record bar -----------------------------------------------------------------
     // Before any command runs: codes are never stored as empty text, only as NULL.
     void recordBarEntered();
+    // Before the bar posts, however the post was asked for (a click, an accelerator key):
+    // the codes as above, and the partner remembered so that the form shows it after.
+    Result beforePost();
     // After a command: the list is read again and its cursor put on the form's partner.
     void recordBarLeft();
 
@@ -87,7 +92,6 @@ class PartnerMasterRules : public HookTarget {
     void reopenList();
     void showPartner(const QVariant& code);
     void showPartnerOfListRow();
-    void rememberEditedCode();
     void followPostedPartner();
 
     DataModule1& data_;
@@ -97,12 +101,10 @@ class PartnerMasterRules : public HookTarget {
     QueryDataset& list_;
     QString mark_;
     ListFilter listFilter_ = AllPartners;
-    // The customer code of the record being edited, so that the form can follow the
-    // partner after its post even when the code is not the one the form was tied to.
-    QVariant editedCode_;
-    bool editing_ = false;
+    // The customer code of the partner the bar is posting, for the form to follow it.
+    std::optional<QVariant> postedCode_;
     bool showingPartner_ = false;
-    int subscriptions_[5] = {};
+    int afterPost_ = 0;
 };
 
 }  // namespace vantir

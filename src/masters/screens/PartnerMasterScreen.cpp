@@ -150,10 +150,7 @@ QWidget* PartnerMasterScreen::makeCommands() {
     connect(bar_, &RecordBar::focusLeft, this, [this] { rules_.recordBarLeft(); });
     // A command run by its accelerator key never takes the cursor into the bar: the
     // codes are tidied before its post and the list refreshed after it all the same.
-    bar_->setBeforePost([this] {
-        rules_.recordBarEntered();
-        return Result::success();
-    });
+    bar_->setBeforePost([this] { return rules_.beforePost(); });
     connect(bar_, &RecordBar::executed, this, [this](RecordBar::Button button) {
         if (!bar_->isAncestorOf(QApplication::focusWidget())) rules_.recordBarLeft();
         // A new partner is typed at once, starting with its kind.
