@@ -1,12 +1,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "MasterScreenTest.h"
 #include "masters/rules/CodeMasterRules.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/RecordBar.h"
+#include "support/ShownScreenTest.h"
 
 namespace vantir {
 
@@ -19,7 +19,7 @@ namespace test {
 namespace {
 
 // Every case runs on both twins: the staff master and the branch master.
-class CodeMasterTest : public MasterScreenTest,
+class CodeMasterTest : public ShownScreenTest,
                        public ::testing::WithParamInterface<CodeMasterDescription> {
   protected:
     const CodeMasterDescription& master() const { return GetParam(); }

@@ -2,17 +2,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "MasterScreenTest.h"
 #include "masters/screens/PartnerMasterScreen.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/RecordBar.h"
+#include "support/ShownScreenTest.h"
 
 namespace vantir::test {
 namespace {
 
 // The partner master as the main menu opens it, under its mode, with two partners.
-class PartnerMasterScreenTest : public MasterScreenTest {
+class PartnerShownScreenTest : public ShownScreenTest {
   protected:
     void SetUp() override {
         appState.EditPName = QStringLiteral("Tokui_mas");
@@ -30,7 +30,7 @@ class PartnerMasterScreenTest : public MasterScreenTest {
 // A new partner typed from the first field: the kind left empty becomes "0", code "7"
 // becomes "000007" but is registered, so the new partner is discarded; code "12" is new
 // and becomes the carrier code as well.
-TEST_F(PartnerMasterScreenTest, NewPartnerFromTheKeyboard) {
+TEST_F(PartnerShownScreenTest, NewPartnerFromTheKeyboard) {
     EXPECT_EQ(text("EditKCODE"), "000001");
     bar()->run(RecordBar::Insert);
     EXPECT_EQ(text("EditName"), "1");
@@ -65,7 +65,7 @@ TEST_F(PartnerMasterScreenTest, NewPartnerFromTheKeyboard) {
 
 // Enter and Tab walk the form in the same order, the branch drop-down passed over, the
 // two code lists last; Shift+Enter walks back.
-TEST_F(PartnerMasterScreenTest, EnterAndTabOrder) {
+TEST_F(PartnerShownScreenTest, EnterAndTabOrder) {
     const QStringList order{"EditKY_KBN",   "EditKCODE", "EditKNAME", "EditYCODE",   "EditKANAMEI",
                             "EditTENCOD",   "EditKADD1", "EditKZIP",  "EditKADD2",   "EditKTEL",
                             "EditKFAX",     "EditSIME",  "EditSAIT",  "EditSIMEFLG", "EditBANK",
@@ -86,7 +86,7 @@ TEST_F(PartnerMasterScreenTest, EnterAndTabOrder) {
 }
 
 // Deleting asks first; after it the list no longer holds the partner.
-TEST_F(PartnerMasterScreenTest, DeleteAsksAndTheListFollows) {
+TEST_F(PartnerShownScreenTest, DeleteAsksAndTheListFollows) {
     const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
     messages.answers = {false, true};
     EXPECT_FALSE(bar()->run(RecordBar::Delete));
@@ -99,7 +99,7 @@ TEST_F(PartnerMasterScreenTest, DeleteAsksAndTheListFollows) {
 }
 
 // "*" and "/" walk the form and are never typed; "+" and "-" are ordinary characters.
-TEST_F(PartnerMasterScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
+TEST_F(PartnerShownScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
     focus("EditKNAME");
     type("A+B-C*");
     EXPECT_EQ(focusName(), "EditYCODE");
@@ -111,7 +111,7 @@ TEST_F(PartnerMasterScreenTest, StarAndSlashStepPlusAndMinusAreTyped) {
 
 // A short code or a balance that is not a whole number is refused with its message; the
 // cursor stays in the field with the text as typed.
-TEST_F(PartnerMasterScreenTest, NonNumericInputKeepsTheCursorAndTheText) {
+TEST_F(PartnerShownScreenTest, NonNumericInputKeepsTheCursorAndTheText) {
     struct Case {
         const char* field;
         const char* typed;
@@ -136,7 +136,7 @@ TEST_F(PartnerMasterScreenTest, NonNumericInputKeepsTheCursorAndTheText) {
 }
 
 // The filter box chooses the list; with no carrier at all the form shows no partner.
-TEST_F(PartnerMasterScreenTest, FilterBoxChoosesTheList) {
+TEST_F(PartnerShownScreenTest, FilterBoxChoosesTheList) {
     const QAbstractItemModel* list = widget<DatasetGrid>("DBGrid1")->model();
     auto* filter = widget<QComboBox>("ComboBox1");
     EXPECT_EQ(filter->currentText(), "指定なし");
@@ -151,7 +151,7 @@ TEST_F(PartnerMasterScreenTest, FilterBoxChoosesTheList) {
 }
 
 // An erased carrier code is stored as NULL once the record bar has the cursor.
-TEST_F(PartnerMasterScreenTest, ErasedCarrierCodeIsStoredAsNull) {
+TEST_F(PartnerShownScreenTest, ErasedCarrierCodeIsStoredAsNull) {
     focus("EditYCODE");
     press(Qt::Key_Delete);
     EXPECT_EQ(text("EditYCODE"), "");
