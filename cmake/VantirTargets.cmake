@@ -33,8 +33,10 @@ function(vantir_test name)
   if(ARG_QT_OBJECTS)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
-  gtest_discover_tests(${name}
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT
-      "QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo;LANG=C.UTF-8;LC_ALL=C.UTF-8;VANTIR_TODAY=2026-12-09;VANTIR_REGISTRY=${CMAKE_BINARY_DIR}/test-registry.ini;VANTIR_RAW_PRINTER=file:${CMAKE_BINARY_DIR}/test-raw-printer.bin")
+  # The environment is set by a launcher in front of the program: as the ENVIRONMENT
+  # property of discovered tests, the list would reach CTest cut into separate properties
+  # and only its first entry would be set.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR
+    "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;TZ=Asia/Tokyo;LANG=C.UTF-8;LC_ALL=C.UTF-8;VANTIR_TODAY=2026-12-09;VANTIR_REGISTRY=${CMAKE_BINARY_DIR}/test-registry.ini;VANTIR_RAW_PRINTER=file:${CMAKE_BINARY_DIR}/test-raw-printer.bin")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()
