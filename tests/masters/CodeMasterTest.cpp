@@ -100,26 +100,61 @@ TEST_P(CodeMasterTest, PlusAndMinusStepBetweenTheFieldsAndNeverReachThem) {
     EXPECT_EQ(dm1.table(master().table).text(master().nameColumn), "a");
 }
 
-// A post the database refuses (a table that keeps its codes unique) shows the database's
-// message and keeps the new record as typed.
+// A post refused, for a code another record has or by the database itself, shows why
+// and keeps the new record as typed, the cursor on the field at fault.
 TEST_P(CodeMasterTest, RefusedPostKeepsWhatWasTyped) {
-    dir.executeOnMain({QStringLiteral("CREATE UNIQUE INDEX CODES ON %1 (%2)")
-                           .arg(master().table, master().codeColumn)});
+    dir.executeOnMain(
+        {QStringLiteral("CREATE TRIGGER REFUSE BEFORE INSERT ON %1 WHEN "
+                        "NEW.%2 = '09' BEGIN SELECT RAISE(ABORT, '書込みできません'); END")
+             .arg(master().table, master().codeColumn)});
     seedCodes({"01"});
     open();
-    widget<RecordBar>("DBNavigator1")->run(RecordBar::Insert);
-    type("01");
-    press(Qt::Key_Return);
-    type("dup");
-    EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+    struct Case {
+        const char* code;
+        QString shown;
+        bool cursorOnCode;
+    };
+    const Case cases[] = {
+        {"01", "error:" + master().codeRegistered, true},
+        {"09", "error:書込みできません", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        messages.shown.clear();
+        widget<RecordBar>("DBNavigator1")->run(RecordBar::Insert);
+        type(c.code);
+        press(Qt::Key_Return);
+        type("new");
+        EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
 
-    ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.first().startsWith("error:"))
-        << messages.shown.first().toStdString();
-    EXPECT_EQ(dm1.table(master().table).state(), DatasetState::Insert);
-    EXPECT_EQ(widget<QLineEdit>(codeField())->text(), "01");
-    EXPECT_EQ(widget<QLineEdit>(nameField())->text(), "dup");
-    EXPECT_EQ(stored("SELECT COUNT(*) FROM " + master().table).toInt(), 1);
+        EXPECT_EQ(messages.shown, QStringList{c.shown});
+        EXPECT_EQ(dm1.table(master().table).state(), DatasetState::Insert);
+        EXPECT_EQ(widget<QLineEdit>(codeField())->text(), c.code);
+        EXPECT_EQ(widget<QLineEdit>(nameField())->text(), "new");
+        if (c.cursorOnCode) {
+            EXPECT_EQ(focusName(), codeField());
+        }
+        EXPECT_EQ(stored("SELECT COUNT(*) FROM " + master().table).toInt(), 1);
+        widget<RecordBar>("DBNavigator1")->run(RecordBar::Cancel);
+    }
+}
+
+// A record whose code is left as it was posts; changed to another record's code it is
+// refused.
+TEST_P(CodeMasterTest, ChangedCodeMustNotBeAnotherRecords) {
+    seedCodes({"01", "02"});
+    open();
+    focus(nameField());
+    type("x");
+    EXPECT_TRUE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+    focus(codeField());
+    type("02");
+    EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+    EXPECT_EQ(messages.shown, QStringList{"error:" + master().codeRegistered});
+    EXPECT_EQ(stored(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = '02'")
+                         .arg(master().table, master().codeColumn))
+                  .toInt(),
+              1);
 }
 
 INSTANTIATE_TEST_SUITE_P(StaffAndBranch, CodeMasterTest,

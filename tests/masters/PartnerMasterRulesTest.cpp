@@ -110,18 +110,29 @@ TEST_F(PartnerMasterRulesTest, NewCustomerCodeIsFilledAndADuplicateCancelsTheIns
     }
 }
 
-// A changed partner keeps its code without a duplicate check: the check is for new
-// partners only, and a carrier code another partner uses is accepted.
-TEST_F(PartnerMasterRulesTest, ExistingPartnerIsFilledButNotCheckedForDuplicates) {
-    seed({{{"KCODE", "000012"}, {"YCODE", "000012"}}, {{"KCODE", "12"}, {"YCODE", "5"}}});
+// A changed partner's code is filled on leaving but checked only when posted: a code
+// another partner has is refused then, naming the field. A carrier code another partner
+// uses is accepted.
+TEST_F(PartnerMasterRulesTest, ChangedPartnerCodeIsCheckedWhenPosted) {
+    seed({{{"KCODE", "000012"}, {"YCODE", "000012"}}, {{"KCODE", "12"}, {"YCODE", "12"}}});
     open();
     ASSERT_TRUE(partners().locate(kCode, "12"));
     EXPECT_TRUE(rules->customerCodeLeft());
     EXPECT_TRUE(rules->carrierCodeLeft());
     EXPECT_EQ(partners().text(kCode), "000012");
-    EXPECT_EQ(partners().text(kCarrier), "000005");
+    EXPECT_EQ(partners().text(kCarrier), "000012");
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(partners().state(), DatasetState::Edit);
+
+    const Result refused = rules->beforePost();
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "取引先コードは登録済です。");
+    EXPECT_EQ(refused.field, kCode);
+
+    ASSERT_TRUE(partners().setText(kCode, "000013").ok);
+    ASSERT_TRUE(rules->beforePost());
+    ASSERT_TRUE(partners().post().ok);
+    ASSERT_TRUE(partners().setText("KNAME", "名前だけ変更").ok);
+    EXPECT_TRUE(rules->beforePost()) << "its own code is no duplicate";
 }
 
 // A short code that is not a whole number is refused with the conversion message; the

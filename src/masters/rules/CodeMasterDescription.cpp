@@ -13,6 +13,7 @@ CodeMasterDescription CodeMasterDescription::staff() {
         .nameCaption = QStringLiteral("担当者名"),
         .listCodeTitle = QStringLiteral("担当者CD"),
         .listNameTitle = QStringLiteral("担当者名"),
+        .codeRegistered = QStringLiteral("担当者コードは登録済です。"),
     };
 }
 
@@ -27,6 +28,7 @@ CodeMasterDescription CodeMasterDescription::branch() {
         .nameCaption = QStringLiteral("営業所名"),
         .listCodeTitle = QStringLiteral("店所CD"),
         .listNameTitle = QStringLiteral("営業所名"),
+        .codeRegistered = QStringLiteral("店所コードは登録済です。"),
     };
 }
 

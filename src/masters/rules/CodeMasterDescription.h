@@ -16,6 +16,7 @@ struct CodeMasterDescription {
     QString nameCaption;    // label of the name field
     QString listCodeTitle;  // column titles of the list
     QString listNameTitle;
+    QString codeRegistered;  // refusal of a code another record already has
 
     static CodeMasterDescription staff();   // 担当者マスタ, HIMAS2
     static CodeMasterDescription branch();  // 店所マスタ, HIMAS1

@@ -6,7 +6,9 @@
 namespace vantir {
 
 CodeMasterRules::CodeMasterRules(CodeMasterDescription description, DataModule1& data)
-    : description_(std::move(description)), table_(data.table(description_.table)) {}
+    : description_(std::move(description)),
+      table_(data.table(description_.table)),
+      code_(table_, description_.codeColumn, data.qExpr(), description_.codeRegistered) {}
 
 void CodeMasterRules::open() {
     // The view is shared: a filter another screen left on it must not hide codes here.

@@ -33,7 +33,9 @@ PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets, 
       targets_(targets),
       messages_(messages),
       partners_(data.table(QStringLiteral("HIMAS3"))),
-      list_(data.query(QStringLiteral("Q_HIM3"))) {
+      list_(data.query(QStringLiteral("Q_HIM3"))),
+      customerCode_(partners_, kCustomerCode, data.qExpr(),
+                    QStringLiteral("取引先コードは登録済です。")) {
     targets_.attach(kModeName, *this);
     afterPost_ = partners_.afterPost.connect([this] { followPostedPartner(); });
 }
@@ -98,8 +100,8 @@ bool PartnerMasterRules::customerCodeLeft() {
     if (!zeroFill(kCustomerCode)) return false;
     if (!isNewRecord()) return true;
     const QString code = partners_.text(kCustomerCode);
-    if (!code.isEmpty() && isRegistered(code)) {
-        messages_.notice(QStringLiteral("取引先コードは登録済です。"));
+    if (!code.isEmpty() && customerCode_.isRegistered(code)) {
+        messages_.notice(customerCode_.message());
         partners_.cancel();
     }
     return true;
@@ -137,22 +139,12 @@ bool PartnerMasterRules::zeroFill(const QString& column) {
     return true;
 }
 
-bool PartnerMasterRules::isRegistered(const QString& code) {
-    QueryDataset& count = data_.qExpr();
-    count.close();
-    count.clearSql();
-    count.addSql(QStringLiteral("SELECT COUNT(*) FROM HIMAS3"));
-    count.addSql(QStringLiteral("WHERE KCODE = ") + sqlQuote(code));
-    count.open();
-    const qint64 registered = count.value(QStringLiteral("Expr1000")).toLongLong();
-    count.close();
-    return registered > 0;
-}
-
 void PartnerMasterRules::recordBarEntered() { storeEmptyCodesAsNull(); }
 
 Result PartnerMasterRules::beforePost() {
     storeEmptyCodesAsNull();
+    const Result unique = customerCode_.check();
+    if (!unique) return unique;
     postedCode_ = partners_.value(kCustomerCode);
     return Result::success();
 }

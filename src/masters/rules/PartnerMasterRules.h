@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "data/HookTarget.h"
+#include "masters/rules/UniqueCode.h"
 #include "platform/dataset/Event.h"
 #include "platform/dataset/Result.h"
 
@@ -71,7 +72,8 @@ class PartnerMasterRules : public HookTarget {
     // Before any command runs: codes are never stored as empty text, only as NULL.
     void recordBarEntered();
     // Before the bar posts, however the post was asked for (a click, an accelerator key):
-    // the codes as above, and the partner remembered so that the form shows it after.
+    // the codes as above; a customer code another partner has is refused; the partner is
+    // remembered so that the form shows it after.
     Result beforePost();
     // After a command: the list is read again and its cursor put on the form's partner.
     void recordBarLeft();
@@ -88,7 +90,6 @@ class PartnerMasterRules : public HookTarget {
     bool hasRecord() const;
     void storeEmptyCodesAsNull();
     bool zeroFill(const QString& column);
-    bool isRegistered(const QString& code);
     void reopenList();
     void showPartner(const QVariant& code);
     void showPartnerOfListRow();
@@ -99,6 +100,7 @@ class PartnerMasterRules : public HookTarget {
     Messages& messages_;
     TableDataset& partners_;
     QueryDataset& list_;
+    UniqueCode customerCode_;
     QString mark_;
     ListFilter listFilter_ = AllPartners;
     // The customer code of the partner the bar is posting, for the form to follow it.

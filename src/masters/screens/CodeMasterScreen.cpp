@@ -36,6 +36,7 @@ CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, Dat
     bar_ = new RecordBar(table, messages, QStringLiteral("DBNavigator1"), this);
     bar_->setVisibleButtons(
         {RecordBar::Insert, RecordBar::Delete, RecordBar::Post, RecordBar::Cancel});
+    bar_->setBeforePost([this] { return rules_.beforePost(); });
     // A new record is typed at once, starting with its code.
     connect(bar_, &RecordBar::executed, this, [this](RecordBar::Button button) {
         if (button == RecordBar::Insert) code_->setFocus(Qt::OtherFocusReason);
