@@ -20,7 +20,7 @@ void CommandDispatcher::runButton(int group, const QString& button) {
 void CommandDispatcher::run(const MenuCommand& command) {
     switch (command.kind) {
         case CommandKind::OpenScreen:
-            // A screen a later version adds is offered in the menu before it exists.
+            // A command whose screen is not plugged in yet is offered and does nothing.
             if (command.factory) openScreens(command);
             break;
         case CommandKind::ShowLongLivedScreen:
