@@ -1,5 +1,6 @@
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRect>
 
 #include "masters/rules/CodeMasterRules.h"
 #include "masters/screens/CodeMasterScreen.h"
@@ -140,7 +141,7 @@ TEST_P(CodeMasterTest, RefusedPostKeepsWhatWasTyped) {
 }
 
 // A record whose code is left as it was posts; changed to another record's code it is
-// refused.
+// refused, by the record bar and when the list is clicked to move away from it.
 TEST_P(CodeMasterTest, ChangedCodeMustNotBeAnotherRecords) {
     seedCodes({"01", "02"});
     open();
@@ -150,7 +151,13 @@ TEST_P(CodeMasterTest, ChangedCodeMustNotBeAnotherRecords) {
     focus(codeField());
     type("02");
     EXPECT_FALSE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
-    EXPECT_EQ(messages.shown, QStringList{"error:" + master().codeRegistered});
+
+    auto* list = widget<DatasetGrid>("DBGrid1");
+    const QRect secondRow = list->visualRect(list->model()->index(1, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, secondRow.center());
+    EXPECT_EQ(messages.shown, QStringList(2, "error:" + master().codeRegistered));
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_EQ(dm1.table(master().table).text(master().codeColumn), "02");
     EXPECT_EQ(stored(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = '02'")
                          .arg(master().table, master().codeColumn))
                   .toInt(),

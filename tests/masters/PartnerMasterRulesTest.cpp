@@ -128,6 +128,13 @@ TEST_F(PartnerMasterRulesTest, ChangedPartnerCodeIsCheckedWhenPosted) {
     EXPECT_EQ(refused.message, "取引先コードは登録済です。");
     EXPECT_EQ(refused.field, kCode);
 
+    rules->listRowPicked();
+    EXPECT_FALSE(rules->setListFilter(PartnerMasterRules::Customers));
+    EXPECT_EQ(messages.shown, QStringList(2, "error:取引先コードは登録済です。"))
+        << "picking another partner posts nothing a post of the bar would refuse";
+    EXPECT_EQ(partners().state(), DatasetState::Edit);
+    EXPECT_EQ(rules->listFilter(), PartnerMasterRules::AllPartners);
+
     ASSERT_TRUE(partners().setText(kCode, "000013").ok);
     ASSERT_TRUE(rules->beforePost());
     ASSERT_TRUE(partners().post().ok);

@@ -168,7 +168,8 @@ void PartnerMasterRules::recordBarLeft() {
     }
 }
 
-void PartnerMasterRules::setListFilter(ListFilter filter) {
+bool PartnerMasterRules::setListFilter(ListFilter filter) {
+    if (!pendingChangeMayBePosted()) return false;
     try {
         listFilter_ = filter;
         reopenList();
@@ -176,14 +177,26 @@ void PartnerMasterRules::setListFilter(ListFilter filter) {
     } catch (const DbError& error) {
         messages_.error(error.message());
     }
+    return listFilter_ == filter;
 }
 
 void PartnerMasterRules::listRowPicked() {
+    if (!pendingChangeMayBePosted()) return;
     try {
         showPartnerOfListRow();
     } catch (const DbError& error) {
         messages_.error(error.message());
     }
+}
+
+// Showing another partner posts a pending change on the way, as the form's view does
+// when it moves; the change first gets what a post of the record bar gives it.
+bool PartnerMasterRules::pendingChangeMayBePosted() {
+    if (!partners_.isEditing() || !partners_.isModified()) return true;
+    storeEmptyCodesAsNull();
+    const Result unique = customerCode_.check();
+    if (!unique) messages_.error(unique.message);
+    return unique.ok;
 }
 
 // Partners of kind "0" (both) are listed only when the list is not filtered.
@@ -205,7 +218,6 @@ void PartnerMasterRules::showPartnerOfListRow() {
 // first (and not followed: this partner is shown instead); when the database refuses it,
 // DbError leaves the form as it was.
 void PartnerMasterRules::showPartner(const QVariant& code) {
-    storeEmptyCodesAsNull();
     const QScopedValueRollback<bool> showing(showingPartner_, true);
     partners_.setFiltered(false);
     partners_.setFilter(code.isNull() ? QStringLiteral("KCODE IS NULL")

@@ -81,14 +81,15 @@ class PartnerMasterRules : public HookTarget {
     // --- The list -----------------------------------------------------------------------
     ListFilter listFilter() const { return listFilter_; }
     // A new choice in the filter box: the list is read again and the form shows its first
-    // partner.
-    void setListFilter(ListFilter filter);
+    // partner. False, with the list as it was, when a pending change may not be posted.
+    bool setListFilter(ListFilter filter);
     // The list's current row was picked: the form shows that partner.
     void listRowPicked();
 
   private:
     bool hasRecord() const;
     void storeEmptyCodesAsNull();
+    bool pendingChangeMayBePosted();
     bool zeroFill(const QString& column);
     void reopenList();
     void showPartner(const QVariant& code);

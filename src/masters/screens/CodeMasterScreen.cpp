@@ -1,5 +1,6 @@
 #include "masters/screens/CodeMasterScreen.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -32,6 +33,8 @@ CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, Dat
                             messages, this);
     list_->setObjectName(QStringLiteral("DBGrid1"));
     fitListToColumnWidths(*list_);
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
 
     bar_ = new RecordBar(table, messages, QStringLiteral("DBNavigator1"), this);
     bar_->setVisibleButtons(
@@ -62,6 +65,15 @@ CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, Dat
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
 
     connect(this, &Screen::closed, this, [this] { rules_.close(); });
+}
+
+bool CodeMasterScreen::eventFilter(QObject* watched, QEvent* event) {
+    // Moving in the list posts a changed record first. It is posted by the bar, so that it
+    // gets the bar's checks; when refused, the list stays where it is.
+    const bool click = watched == list_->viewport() && event->type() == QEvent::MouseButtonPress;
+    const bool key = watched == list_ && event->type() == QEvent::KeyPress;
+    if ((click || key) && rules_.table().isModified() && !bar_->run(RecordBar::Post)) return true;
+    return Screen::eventFilter(watched, event);
 }
 
 // Released by the next command without being closed, the screen still closes its table.

@@ -25,6 +25,9 @@ class CodeMasterScreen : public Screen {
                      Messages& messages, QWidget* parent = nullptr);
     ~CodeMasterScreen() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     CodeMasterRules rules_;
     BoundLineEdit* code_ = nullptr;

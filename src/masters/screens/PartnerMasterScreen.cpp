@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "masters/screens/FieldForm.h"
@@ -67,7 +68,9 @@ QWidget* PartnerMasterScreen::makeList() {
     filter_->addItems(
         {QStringLiteral("指定なし"), QStringLiteral("得意先"), QStringLiteral("傭車先")});
     connect(filter_, &QComboBox::currentIndexChanged, this, [this](int item) {
-        rules_.setListFilter(static_cast<PartnerMasterRules::ListFilter>(item));
+        if (rules_.setListFilter(static_cast<PartnerMasterRules::ListFilter>(item))) return;
+        const QSignalBlocker keep(filter_);
+        filter_->setCurrentIndex(rules_.listFilter());
     });
 
     list_ = new DatasetGrid(rules_.list(),
