@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <memory>
+#include <tuple>
 
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
@@ -31,7 +32,7 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override {
         dir.executeOnMain({"UPDATE COP_DAT SET RPT_FLG = '1', RPT_FLG2 = '0'"});
         registerScreens(table, longLived);
-        for (const char* mode : {"SelSime", "Tokui_mas", "SelDate", "NippoInp"}) plugStandIn(mode);
+        for (const char* mode : {"SelSime", "SelDate", "NippoInp"}) plugStandIn(mode);
         table.setScreenFactory("RepNippo", [](const ScreenContext&) {
             ScreenSet screens;
             screens.push_back(standIn("RepNippoList"));
@@ -292,6 +293,22 @@ TEST_F(MainWindowTest, TheMaintenanceScreensOpenFromGroupNine) {
         ASSERT_NE(opened, nullptr) << mode;
         EXPECT_TRUE(opened->isVisible());
     }
+    EXPECT_EQ(messages.shown, QStringList()) << messages.shown.join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, TheMasterScreensOpenFromGroupEight) {
+    start();
+    for (const auto& [command, mode, caption] : {std::tuple{"btnMS1", "Tokui_mas", "取引先マスタ"},
+                                                 {"btnMS2", "Tan_mas", "担当者マスタ"},
+                                                 {"btnMS3", "Ten_mas", "店所マスタ"}}) {
+        choose(8, command);
+        EXPECT_EQ(state.EditPName, mode);
+        QWidget* opened = screen(mode);
+        ASSERT_NE(opened, nullptr) << mode;
+        EXPECT_TRUE(opened->isVisible());
+        EXPECT_EQ(opened->windowTitle(), caption);
+    }
+    EXPECT_EQ(hookTargets.find("Tokui_mas"), nullptr) << "the released partner master detached";
     EXPECT_EQ(messages.shown, QStringList()) << messages.shown.join('\n').toStdString();
 }
 
