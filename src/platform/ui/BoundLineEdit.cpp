@@ -5,11 +5,11 @@
 #include "platform/system/Messages.h"
 #include "platform/ui/ByteLimitValidator.h"
 #include "platform/ui/FieldHooks.h"
+#include "platform/ui/RecordChanges.h"
 
 namespace vantir {
 
-BoundLineEdit::BoundLineEdit(Dataset& dataset, QString column, Messages& messages,
-                             QWidget* parent)
+BoundLineEdit::BoundLineEdit(Dataset& dataset, QString column, Messages& messages, QWidget* parent)
     : QLineEdit(parent), dataset_(dataset), column_(std::move(column)), messages_(messages) {
     setInputMode(mode_);
     connect(this, &QLineEdit::textEdited, this, [this] { write(); });
@@ -20,13 +20,7 @@ BoundLineEdit::BoundLineEdit(Dataset& dataset, QString column, Messages& message
     const auto reload = [this] {
         if (!writing_) refresh();
     };
-    subscriptions_.add(dataset_.afterOpen, reload);
-    subscriptions_.add(dataset_.afterClose, reload);
-    subscriptions_.add(dataset_.afterScroll, reload);
-    subscriptions_.add(dataset_.afterInsert, reload);
-    subscriptions_.add(dataset_.afterCancel, reload);
-    subscriptions_.add(dataset_.afterPost, reload);
-    subscriptions_.add(dataset_.rowsChanged, reload);
+    followRecordChanges(subscriptions_, dataset_, reload);
     subscriptions_.add(dataset_.fieldChanged, [this](const QString& changed) {
         if (!writing_ && changed.compare(column_, Qt::CaseInsensitive) == 0) refresh();
     });

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QLineEdit>
+
 #include "platform/dataset/Result.h"
 #include "platform/ui/EventSubscriptions.h"
 #include "platform/ui/InputMode.h"
-
-#include <QLineEdit>
 
 namespace vantir {
 
@@ -26,9 +26,8 @@ class Messages;
 class BoundLineEdit : public QLineEdit {
     Q_OBJECT
 
-public:
-    BoundLineEdit(Dataset& dataset, QString column, Messages& messages,
-                  QWidget* parent = nullptr);
+  public:
+    BoundLineEdit(Dataset& dataset, QString column, Messages& messages, QWidget* parent = nullptr);
     ~BoundLineEdit() override;
 
     Dataset& dataset() const { return dataset_; }
@@ -56,7 +55,7 @@ public:
     // shown and the cursor put in that box; false then.
     static bool commitAll(QWidget& window, Messages& messages);
 
-private:
+  private:
     bool isCurrentRow() const;
     QVariant shownValue() const;
     void applyColumn(const QString& shown);

@@ -11,7 +11,7 @@ namespace vantir {
 class ByteLimitValidator : public QValidator {
     Q_OBJECT
 
-public:
+  public:
     ByteLimitValidator(int maxBytes, QObject* parent = nullptr)
         : QValidator(parent), maxBytes_(maxBytes) {}
 
@@ -22,7 +22,7 @@ public:
 
     State validate(QString& input, int& pos) const override;
 
-private:
+  private:
     int maxBytes_;
     bool countsAsHalfWidth_ = false;
 };

@@ -1,13 +1,13 @@
 #include "platform/ui/DatasetGrid.h"
 
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
 #include "platform/dataset/Dataset.h"
 #include "platform/db/DbError.h"
 #include "platform/system/Messages.h"
 #include "platform/ui/ByteLimitValidator.h"
-
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QStyledItemDelegate>
 
 namespace vantir {
 
@@ -15,7 +15,7 @@ namespace {
 
 // Cell editors that stop typing at the column's width, as the bound text boxes do.
 class ByteLimitDelegate : public QStyledItemDelegate {
-public:
+  public:
     ByteLimitDelegate(const DatasetTableModel& model, QObject* parent)
         : QStyledItemDelegate(parent), model_(model) {}
 
@@ -28,7 +28,7 @@ public:
         return editor;
     }
 
-private:
+  private:
     const DatasetTableModel& model_;
 };
 
@@ -58,8 +58,7 @@ DatasetGrid::~DatasetGrid() = default;
 
 void DatasetGrid::setEditable(bool editable) {
     model_->setEditable(editable);
-    setEditTriggers(editable ? (DoubleClicked | EditKeyPressed | AnyKeyPressed)
-                             : NoEditTriggers);
+    setEditTriggers(editable ? (DoubleClicked | EditKeyPressed | AnyKeyPressed) : NoEditTriggers);
 }
 
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QTableView>
+
 #include "platform/ui/DatasetTableModel.h"
 #include "platform/ui/EventSubscriptions.h"
-
-#include <QTableView>
 
 namespace vantir {
 
@@ -15,7 +15,7 @@ namespace vantir {
 class DatasetGrid : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     DatasetGrid(Dataset& dataset, QList<GridColumn> columns, Messages& messages,
                 QWidget* parent = nullptr);
     ~DatasetGrid() override;
@@ -23,10 +23,10 @@ public:
     DatasetTableModel& tableModel() const { return *model_; }
     void setEditable(bool editable);
 
-protected:
+  protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
-private:
+  private:
     void followDataset();
 
     Dataset& dataset_;

@@ -52,8 +52,7 @@ QVariant DatasetTableModel::data(const QModelIndex& index, int role) const {
     return role == Qt::DisplayRole ? QVariant(value.toString()) : value;
 }
 
-QVariant DatasetTableModel::headerData(int section, Qt::Orientation orientation,
-                                       int role) const {
+QVariant DatasetTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     if (section < 0 || section >= columns_.size()) return {};
     return columns_.at(section).title;

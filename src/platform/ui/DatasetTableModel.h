@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/ui/EventSubscriptions.h"
-
 #include <QAbstractTableModel>
 #include <QList>
+
+#include "platform/ui/EventSubscriptions.h"
 
 namespace vantir {
 
@@ -24,7 +24,7 @@ struct GridColumn {
 class DatasetTableModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     DatasetTableModel(Dataset& dataset, QList<GridColumn> columns, Messages& messages,
                       QObject* parent = nullptr);
     ~DatasetTableModel() override;
@@ -44,7 +44,7 @@ public:
     // The dataset's width of the column in Shift_JIS bytes (0 when not limited).
     int byteWidth(int column) const;
 
-private:
+  private:
     int fieldOf(int column) const;
     void reset();
     void currentRowChanged();

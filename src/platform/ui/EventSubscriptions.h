@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/dataset/Event.h"
-
 #include <functional>
 #include <vector>
+
+#include "platform/dataset/Event.h"
 
 namespace vantir {
 
@@ -11,7 +11,7 @@ namespace vantir {
 // modules outlive every screen, so a screen's widgets must never leave a handler behind
 // on a shared dataset.
 class EventSubscriptions {
-public:
+  public:
     EventSubscriptions() = default;
     ~EventSubscriptions() { clear(); }
     EventSubscriptions(const EventSubscriptions&) = delete;
@@ -28,7 +28,7 @@ public:
         disconnects_.clear();
     }
 
-private:
+  private:
     std::vector<std::function<void()>> disconnects_;
 };
 

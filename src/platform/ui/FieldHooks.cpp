@@ -1,14 +1,14 @@
 #include "platform/ui/FieldHooks.h"
 
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
-#include "platform/ui/InputMode.h"
-
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
+
+#include "platform/db/DbError.h"
+#include "platform/system/Messages.h"
+#include "platform/ui/InputMode.h"
 
 namespace vantir {
 

@@ -24,7 +24,7 @@ enum class Leave { Go, Stay };
 class FieldHooks : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using EnterHook = std::function<void()>;
     using LeaveHook = std::function<Leave()>;
     using Step = std::function<bool()>;
@@ -52,10 +52,10 @@ public:
     // is to stay in the field.
     bool tryLeave();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     FieldHooks(QWidget& field, Messages& messages);
     void enter();
     void reclaimFocus();

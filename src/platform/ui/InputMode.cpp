@@ -1,10 +1,10 @@
 #include "platform/ui/InputMode.h"
 
-#include "platform/text/HalfWidthKatakana.h"
-
 #include <QEvent>
 #include <QLineEdit>
 #include <QVariant>
+
+#include "platform/text/HalfWidthKatakana.h"
 
 namespace vantir {
 
@@ -15,17 +15,16 @@ const char* const kFinisherProperty = "vantirKanaFinisher";
 
 // Converts the kana of a half-width katakana field when the cursor leaves it by any way.
 class KanaFinisher : public QObject {
-public:
+  public:
     explicit KanaFinisher(QLineEdit& field) : QObject(&field), field_(field) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == &field_ && event->type() == QEvent::FocusOut)
-            finishInput(field_);
+        if (watched == &field_ && event->type() == QEvent::FocusOut) finishInput(field_);
         return false;
     }
 
-private:
+  private:
     QLineEdit& field_;
 };
 

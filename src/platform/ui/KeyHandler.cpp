@@ -1,12 +1,12 @@
 #include "platform/ui/KeyHandler.h"
 
-#include "platform/ui/FieldHooks.h"
-#include "platform/ui/ScreenCommand.h"
-
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
+
+#include "platform/ui/FieldHooks.h"
+#include "platform/ui/ScreenCommand.h"
 
 namespace vantir {
 

@@ -27,7 +27,7 @@ class Messages;
 class KeyHandler : public QObject {
     Q_OBJECT
 
-public:
+  public:
     KeyHandler(QWidget& screen, Messages& messages);
     ~KeyHandler() override;
 
@@ -47,10 +47,10 @@ public:
     bool moveNext() { return step(+1); }
     bool movePrevious() { return step(-1); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool handleKey(QKeyEvent& key, QWidget& focus);
     int positionOf(QWidget* field) const;
     QWidget* neighbour(int position, int direction) const;

@@ -3,12 +3,12 @@
 #include "platform/dataset/Dataset.h"
 #include "platform/db/DbError.h"
 #include "platform/system/Messages.h"
+#include "platform/ui/RecordChanges.h"
 
 namespace vantir {
 
-LookupComboBox::LookupComboBox(Dataset& dataset, QString column, Dataset& list,
-                               QString codeColumn, QString nameColumn, Messages& messages,
-                               QWidget* parent)
+LookupComboBox::LookupComboBox(Dataset& dataset, QString column, Dataset& list, QString codeColumn,
+                               QString nameColumn, Messages& messages, QWidget* parent)
     : QComboBox(parent),
       dataset_(dataset),
       column_(std::move(column)),
@@ -26,12 +26,7 @@ LookupComboBox::LookupComboBox(Dataset& dataset, QString column, Dataset& list,
     const auto follow = [this] {
         if (!writing_) refresh();
     };
-    subscriptions_.add(dataset_.afterOpen, follow);
-    subscriptions_.add(dataset_.afterClose, follow);
-    subscriptions_.add(dataset_.afterScroll, follow);
-    subscriptions_.add(dataset_.afterInsert, follow);
-    subscriptions_.add(dataset_.afterCancel, follow);
-    subscriptions_.add(dataset_.rowsChanged, follow);
+    followRecordChanges(subscriptions_, dataset_, follow);
     subscriptions_.add(dataset_.fieldChanged, [this](const QString& changed) {
         if (!writing_ && changed.compare(column_, Qt::CaseInsensitive) == 0) refresh();
     });

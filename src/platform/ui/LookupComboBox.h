@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ui/EventSubscriptions.h"
-
 #include <QComboBox>
+
+#include "platform/ui/EventSubscriptions.h"
 
 namespace vantir {
 
@@ -17,7 +17,7 @@ class Messages;
 class LookupComboBox : public QComboBox {
     Q_OBJECT
 
-public:
+  public:
     LookupComboBox(Dataset& dataset, QString column, Dataset& list, QString codeColumn,
                    QString nameColumn, Messages& messages, QWidget* parent = nullptr);
     ~LookupComboBox() override;
@@ -31,7 +31,7 @@ public:
     // Shows the item of the dataset's current value.
     void refresh();
 
-private:
+  private:
     void choose(int index);
 
     Dataset& dataset_;

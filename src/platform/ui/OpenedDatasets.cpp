@@ -1,8 +1,8 @@
 #include "platform/ui/OpenedDatasets.h"
 
-#include "platform/dataset/Dataset.h"
-
 #include <utility>
+
+#include "platform/dataset/Dataset.h"
 
 namespace vantir {
 

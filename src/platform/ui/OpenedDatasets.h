@@ -9,7 +9,7 @@ class Dataset;
 // The datasets a screen opened, so that closing the screen closes exactly those. The
 // views are shared by every screen; a screen that opens one is the one that closes it.
 class OpenedDatasets {
-public:
+  public:
     OpenedDatasets() = default;
     ~OpenedDatasets();
     OpenedDatasets(const OpenedDatasets&) = delete;
@@ -22,7 +22,7 @@ public:
     void closeAll();
     bool contains(const Dataset& dataset) const;
 
-private:
+  private:
     QList<Dataset*> opened_;
 };
 

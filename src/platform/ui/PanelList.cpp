@@ -1,11 +1,5 @@
 #include "platform/ui/PanelList.h"
 
-#include "platform/dataset/Dataset.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/FieldHooks.h"
-
 #include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -16,6 +10,13 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <utility>
+
+#include "platform/dataset/Dataset.h"
+#include "platform/db/DbError.h"
+#include "platform/system/Messages.h"
+#include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/FieldHooks.h"
+#include "platform/ui/RecordChanges.h"
 
 namespace vantir {
 
@@ -30,8 +31,8 @@ int boxWidth(const QWidget& widget, int characters) {
 
 }  // namespace
 
-PanelList::PanelList(Dataset& dataset, QList<PanelLine> lines, int panelCount,
-                     Messages& messages, QWidget* parent)
+PanelList::PanelList(Dataset& dataset, QList<PanelLine> lines, int panelCount, Messages& messages,
+                     QWidget* parent)
     : QWidget(parent), dataset_(dataset), lines_(std::move(lines)), messages_(messages) {
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -50,13 +51,7 @@ PanelList::PanelList(Dataset& dataset, QList<PanelLine> lines, int panelCount,
         if (!showing_) scrollTo(top);
     });
 
-    const auto follow = [this] { followDataset(); };
-    subscriptions_.add(dataset_.afterOpen, follow);
-    subscriptions_.add(dataset_.afterClose, follow);
-    subscriptions_.add(dataset_.afterScroll, follow);
-    subscriptions_.add(dataset_.afterInsert, follow);
-    subscriptions_.add(dataset_.afterCancel, follow);
-    subscriptions_.add(dataset_.rowsChanged, follow);
+    followRecordChanges(subscriptions_, dataset_, [this] { followDataset(); });
     followDataset();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "platform/ui/EventSubscriptions.h"
-
 #include <QColor>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+
+#include "platform/ui/EventSubscriptions.h"
 
 class QFrame;
 class QScrollBar;
@@ -37,7 +37,7 @@ using PanelLine = QList<PanelField>;
 class PanelList : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     PanelList(Dataset& dataset, QList<PanelLine> lines, int panelCount, Messages& messages,
               QWidget* parent = nullptr);
     ~PanelList() override;
@@ -56,10 +56,10 @@ public:
     // The panel showing the current record; -1 when it is scrolled out of view.
     int currentPanel() const;
 
-protected:
+  protected:
     void wheelEvent(QWheelEvent* event) override;
 
-private:
+  private:
     struct Panel {
         QFrame* frame = nullptr;
         QList<BoundLineEdit*> boxes;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/system/Messages.h"
-
 #include <QPointer>
 #include <QWidget>
+
+#include "platform/system/Messages.h"
 
 namespace vantir {
 
@@ -11,7 +11,7 @@ namespace vantir {
 // asks. A notice is an OK box, a question a Yes/No box with its caption, and an error
 // from the database layer an error box with the engine's own text.
 class QtMessages : public Messages {
-public:
+  public:
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
 
     void setParent(QWidget* parent) { parent_ = parent; }
@@ -20,7 +20,7 @@ public:
     bool question(const QString& text, const QString& caption) override;
     void error(const QString& text) override;
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };
 

@@ -1,14 +1,14 @@
 #include "platform/ui/RecordBar.h"
 
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+
 #include "platform/dataset/Dataset.h"
 #include "platform/system/Messages.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/LookupComboBox.h"
 #include "platform/ui/ScreenCommand.h"
-
-#include <QApplication>
-#include <QHBoxLayout>
-#include <QPushButton>
 
 namespace vantir {
 
@@ -169,8 +169,8 @@ void RecordBar::updateButtons() {
     const bool up = open && !dataset_.bof();
     const bool down = open && !dataset_.eof();
     const bool any = open && !dataset_.isEmpty();
-    const std::array<bool, kButtonCount> enabled{up,  up,       down,    down,    open,
-                                                 any, !editing && open, editing, editing, open};
+    const std::array<bool, kButtonCount> enabled{
+        up, up, down, down, open, any, !editing && open, editing, editing, open};
     for (int i = 0; i < kButtonCount; ++i) buttons_.at(i)->setEnabled(enabled.at(i));
 }
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/dataset/Result.h"
-#include "platform/ui/EventSubscriptions.h"
-
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
+
+#include "platform/dataset/Result.h"
+#include "platform/ui/EventSubscriptions.h"
 
 class QPushButton;
 
@@ -26,7 +26,7 @@ class Messages;
 class RecordBar : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     enum Button { First, Prior, Next, Last, Insert, Delete, Edit, Post, Cancel, Refresh };
     static constexpr int kButtonCount = Refresh + 1;
 
@@ -52,12 +52,12 @@ public:
     // Runs a command as its button does. True when it ran to its end.
     bool run(Button button);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void focusEntered();
     void focusLeft();
     void executed(vantir::RecordBar::Button button);
 
-private:
+  private:
     bool execute(Button button);
     bool post();
     bool postPending();

@@ -1,8 +1,8 @@
 #include "platform/ui/Screen.h"
 
-#include "platform/ui/KeyHandler.h"
-
 #include <QCloseEvent>
+
+#include "platform/ui/KeyHandler.h"
 
 namespace vantir {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/ui/OpenedDatasets.h"
-
 #include <QWidget>
+
+#include "platform/ui/OpenedDatasets.h"
 
 namespace vantir {
 
@@ -16,7 +16,7 @@ class Messages;
 class Screen : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit Screen(Messages& messages, QWidget* parent = nullptr);
     ~Screen() override;
 
@@ -27,13 +27,13 @@ public:
     Dataset& openDataset(Dataset& dataset) { return opened_.open(dataset); }
     void closeDatasets() { opened_.closeAll(); }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     Messages& messages_;
     KeyHandler* keys_;
     OpenedDatasets opened_;

@@ -1,11 +1,11 @@
 #include "platform/ui/ScreenCommand.h"
 
+#include <QWidget>
+
 #include "platform/db/DbError.h"
 #include "platform/system/Messages.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/FieldHooks.h"
-
-#include <QWidget>
 
 namespace vantir {
 

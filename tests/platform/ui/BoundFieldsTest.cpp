@@ -1,5 +1,4 @@
 #include "SampleScreenTest.h"
-
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/LookupComboBox.h"
 
@@ -31,10 +30,8 @@ TEST_F(BoundFieldsTest, TypingStopsAtTheColumnWidthInShiftJisBytes) {
         const char* kept;
     };
     const Case cases[] = {
-        {"あいうえおか", false, "あいうえお"},
-        {"あいうえおかきく", true, "あいうえお"},
-        {"abcdefghijkl", false, "abcdefghij"},
-        {"abcあいうえ", true, "abcあいう"},
+        {"あいうえおか", false, "あいうえお"}, {"あいうえおかきく", true, "あいうえお"},
+        {"abcdefghijkl", false, "abcdefghij"}, {"abcあいうえ", true, "abcあいう"},
         {"abcあいうえx", false, "abcあいうx"},  // a single byte still fits after
         {"ｱｲｳｴｵｶｷｸｹｺｻ", false, "ｱｲｳｴｵｶｷｸｹｺ"},   // half-width kana take one byte
     };
@@ -44,7 +41,7 @@ TEST_F(BoundFieldsTest, TypingStopsAtTheColumnWidthInShiftJisBytes) {
         press(Qt::Key_A, Qt::ControlModifier);
         press(Qt::Key_Delete);
         if (c.asOnePhrase) {
-            commit(QString::fromUtf8(c.typed));
+            commitText(QString::fromUtf8(c.typed));
         } else {
             type(QString::fromUtf8(c.typed));
         }
@@ -56,7 +53,7 @@ TEST_F(BoundFieldsTest, TypingStopsAtTheColumnWidthInShiftJisBytes) {
 TEST_F(BoundFieldsTest, TypingInTheMiddleKeepsTheTextAfterTheCursor) {
     focus("EditNAME");
     press(Qt::Key_Home);
-    commit("あいうえ");  // "一番" behind the cursor leaves room for three characters
+    commitText("あいうえ");  // "一番" behind the cursor leaves room for three characters
     EXPECT_EQ(data.sample.text("NAME"), "あいう一番");
 }
 
@@ -112,8 +109,8 @@ TEST_F(BoundFieldsTest, AKanaReadingBecomesHalfWidthOnLeaving) {
         const char* typed;
         const char* kept;
     } cases[] = {
-        {"ヤマダウンソウ", "ﾔﾏﾀﾞｳﾝｿｳ"},        // 14 bytes typed, 8 kept
-        {"やまだ", "ﾔﾏﾀﾞ"},                     // hiragana from the input method
+        {"ヤマダウンソウ", "ﾔﾏﾀﾞｳﾝｿｳ"},          // 14 bytes typed, 8 kept
+        {"やまだ", "ﾔﾏﾀﾞ"},                      // hiragana from the input method
         {"ヤマダウンソウテンポ", "ﾔﾏﾀﾞｳﾝｿｳﾃﾝ"},  // what would not fit is not taken
     };
     for (const auto& c : cases) {
@@ -121,7 +118,7 @@ TEST_F(BoundFieldsTest, AKanaReadingBecomesHalfWidthOnLeaving) {
         focus("EditKANA");
         press(Qt::Key_A, Qt::ControlModifier);
         press(Qt::Key_Delete);
-        commit(QString::fromUtf8(c.typed));
+        commitText(QString::fromUtf8(c.typed));
         press(Qt::Key_Return);
         EXPECT_EQ(focusName(), "EditQTY");
         EXPECT_EQ(widget<QLineEdit>("EditKANA")->text(), QString::fromUtf8(c.kept));

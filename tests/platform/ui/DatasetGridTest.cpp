@@ -1,29 +1,31 @@
-#include "SampleData.h"
-#include "platform/db/Connection.h"
-#include "platform/ui/DatasetGrid.h"
-#include "support/ScriptedMessages.h"
+#include <gtest/gtest.h>
 
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
+
+#include "SampleData.h"
+#include "platform/db/Connection.h"
+#include "platform/ui/DatasetGrid.h"
+#include "support/ScriptedMessages.h"
 
 namespace vantir::test {
 namespace {
 
 // A table of a million rows: the grid scrolls through it reading only what it shows.
 class LargeGridTest : public ::testing::Test {
-protected:
+  protected:
     static constexpr int kRows = 1'000'000;
 
     void SetUp() override {
         Connection connection;
         connection.open(dir.mainDatabase(), /*create=*/true);
         connection.execute(QStringLiteral("CREATE TABLE BIG (CODE VARCHAR(7), NAME VARCHAR(20))"));
-        connection.execute(QStringLiteral(
-            "INSERT INTO BIG (CODE, NAME) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
-            "SELECT i + 1 FROM n WHERE i < %1) SELECT i, 'name' || i FROM n")
-                               .arg(kRows));
+        connection.execute(
+            QStringLiteral(
+                "INSERT INTO BIG (CODE, NAME) WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                "SELECT i + 1 FROM n WHERE i < %1) SELECT i, 'name' || i FROM n")
+                .arg(kRows));
     }
 
     TestProgramDir dir{TestProgramDir::Content::Empty};
@@ -46,12 +48,13 @@ TEST_F(LargeGridTest, ScrollsAMillionRowsReadingOnlyThoseShown) {
     EXPECT_EQ(grid.currentIndex().row(), kRows - 1);
     const QModelIndex shown = grid.indexAt(QPoint(5, grid.viewport()->height() - 5));
     EXPECT_GT(shown.row(), kRows - 30);
-    EXPECT_EQ(grid.model()->data(grid.model()->index(kRows - 1, 1), Qt::DisplayRole), "name1000000");
+    EXPECT_EQ(grid.model()->data(grid.model()->index(kRows - 1, 1), Qt::DisplayRole),
+              "name1000000");
     EXPECT_LT(big.rowsFetched(), 1000);
 }
 
 class GridTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         data.sample.open();
         grid.show();
@@ -60,7 +63,8 @@ protected:
 
     SampleData data;
     ScriptedMessages messages;
-    DatasetGrid grid{data.sample, {{"CODE", "コード"}, {"NAME", "名前"}, {"QTY", "数量"}}, messages};
+    DatasetGrid grid{
+        data.sample, {{"CODE", "コード"}, {"NAME", "名前"}, {"QTY", "数量"}}, messages};
 };
 
 TEST_F(GridTest, TheCurrentRowIsTheCurrentRecordBothWays) {
@@ -86,7 +90,8 @@ TEST_F(GridTest, AnEditableGridWritesTheRowsRecordAndShowsRefusals) {
     EXPECT_EQ(model.data(model.index(1, 1), Qt::DisplayRole), "二番");
 
     EXPECT_FALSE(model.setData(model.index(1, 2), "多い", Qt::EditRole));
-    EXPECT_EQ(messages.shown, QStringList{"error:'多い' は項目 'QTY' に適した整数値ではありません"});
+    EXPECT_EQ(messages.shown,
+              QStringList{"error:'多い' は項目 'QTY' に適した整数値ではありません"});
 
     // Moving on posts the change, as leaving a row of a grid does.
     grid.setCurrentIndex(model.index(0, 0));

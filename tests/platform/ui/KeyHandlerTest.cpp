@@ -1,9 +1,8 @@
-#include "SampleScreenTest.h"
+#include <QSignalSpy>
 
+#include "SampleScreenTest.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/KeyHandler.h"
-
-#include <QSignalSpy>
 
 namespace vantir::test {
 namespace {
@@ -12,8 +11,8 @@ using KeyHandlerTest = SampleScreenTest;
 
 TEST_F(KeyHandlerTest, EnterWalksTheSequenceAndShiftEnterWalksBack) {
     focus("EditCODE");
-    const QStringList forward{"EditNAME", "EditKANA", "EditQTY", "EditSEKBN", "EditTANCOD",
-                              "EditCHKDAY"};
+    const QStringList forward{"EditNAME",  "EditKANA",   "EditQTY",
+                              "EditSEKBN", "EditTANCOD", "EditCHKDAY"};
     for (const QString& next : forward) {
         press(Qt::Key_Return);
         EXPECT_EQ(focusName(), next);
@@ -24,6 +23,13 @@ TEST_F(KeyHandlerTest, EnterWalksTheSequenceAndShiftEnterWalksBack) {
     EXPECT_EQ(focusName(), "EditTANCOD");
     press(Qt::Key_Enter, Qt::KeypadModifier | Qt::ShiftModifier);
     EXPECT_EQ(focusName(), "EditSEKBN");
+
+    screen->keys().setWrapping(true);
+    focus("EditCHKDAY");
+    press(Qt::Key_Return);
+    EXPECT_EQ(focusName(), "EditCODE");
+    press(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(focusName(), "EditCHKDAY");
 }
 
 TEST_F(KeyHandlerTest, EnterNeverReachesAField) {
@@ -100,6 +106,20 @@ TEST_F(KeyHandlerTest, FunctionKeysRunTheScreensCommands) {
     messages.answers = {true};
     press(Qt::Key_F12);
     EXPECT_EQ(data.count("SELECT COUNT(*) FROM SAMPLE"), 2);
+}
+
+TEST_F(KeyHandlerTest, ADatabaseErrorEndsTheCommandWithTheEnginesMessage) {
+    bool finished = false;
+    screen->keys().bindKey(Qt::Key_F5, [&] {
+        data.sample.close();
+        data.sample.edit();  // a closed view refuses
+        finished = true;
+    });
+    press(Qt::Key_F5);
+    EXPECT_FALSE(finished);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.first().startsWith("error:SAMPLE"))
+        << messages.shown.first().toStdString();
 }
 
 TEST_F(KeyHandlerTest, EnterOnAFocusedButtonPressesIt) {

@@ -1,15 +1,17 @@
-#include "SampleData.h"
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/FieldHooks.h"
-#include "platform/ui/PanelList.h"
-#include "support/ScriptedMessages.h"
+#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QFrame>
 #include <QScrollBar>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
+
+#include "SampleData.h"
+#include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/FieldHooks.h"
+#include "platform/ui/PanelList.h"
+#include "support/ScreenInput.h"
+#include "support/ScriptedMessages.h"
 
 namespace vantir::test {
 namespace {
@@ -17,20 +19,19 @@ namespace {
 // Two panels of two lines over the three sample records, in a window with one more box
 // outside the list.
 class PanelListTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         data.sample.open();
-        list = new PanelList(data.sample,
-                             {{{"CODE", "コード", 6}, {"NAME", "名前", 10, Qt::cyan}},
-                              {{"QTY", "数量", 5, Qt::green}, {"CHKDAY", "受領確認", 8, Qt::yellow}}},
-                             2, messages, &window);
+        list =
+            new PanelList(data.sample,
+                          {{{"CODE", "コード", 6}, {"NAME", "名前", 10, Qt::cyan}},
+                           {{"QTY", "数量", 5, Qt::green}, {"CHKDAY", "受領確認", 8, Qt::yellow}}},
+                          2, messages, &window);
         outside = new QLineEdit(&window);
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(list);
         layout->addWidget(outside);
-        window.show();
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_TRUE(showActive(window));
         outside->setFocus();
     }
 

@@ -1,10 +1,11 @@
-#include "platform/ui/QtMessages.h"
+#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
-#include <gtest/gtest.h>
+
+#include "platform/ui/QtMessages.h"
 
 namespace vantir::test {
 namespace {

@@ -1,9 +1,8 @@
-#include "SampleScreenTest.h"
-
-#include "platform/ui/RecordBar.h"
-
 #include <QPushButton>
 #include <QSignalSpy>
+
+#include "SampleScreenTest.h"
+#include "platform/ui/RecordBar.h"
 
 namespace vantir::test {
 namespace {
@@ -53,8 +52,7 @@ TEST_F(RecordBarTest, DeleteAsksFirstAndGoesOnlyOnYes) {
         messages.answers = {answer};
         QTest::mouseClick(widget("nbDelete"), Qt::LeftButton);
         EXPECT_EQ(messages.shown, QStringList{"question:確認:レコードを削除してもよいですか？"});
-        EXPECT_EQ(data.count("SELECT COUNT(*) FROM SAMPLE WHERE CODE = '000001'"),
-                  answer ? 0 : 1);
+        EXPECT_EQ(data.count("SELECT COUNT(*) FROM SAMPLE WHERE CODE = '000001'"), answer ? 0 : 1);
     }
     EXPECT_EQ(widget<QLineEdit>("EditCODE")->text(), "000002");
 }
@@ -83,7 +81,8 @@ TEST_F(RecordBarTest, ThePostTheDatabaseRefusesShowsItsMessageAndKeepsTheRecord)
     type("重");
     EXPECT_FALSE(screen->bar().run(RecordBar::Post));
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.first().startsWith("error:")) << messages.shown.first().toStdString();
+    EXPECT_TRUE(messages.shown.first().startsWith("error:"))
+        << messages.shown.first().toStdString();
     EXPECT_EQ(data.sample.state(), DatasetState::Insert);
     EXPECT_EQ(data.sample.text("NAME"), "重");
     EXPECT_EQ(data.count("SELECT COUNT(*) FROM SAMPLE"), 3);

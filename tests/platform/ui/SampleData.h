@@ -1,11 +1,11 @@
 #pragma once
 
+#include <QStringList>
+
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/Database.h"
 #include "support/TestProgramDir.h"
-
-#include <QStringList>
 
 namespace vantir::test {
 
@@ -24,9 +24,10 @@ struct SampleData {
     Database database{QStringLiteral("VANTIR"), dir.mainDatabase()};
     TableDataset sample{database, QStringLiteral("SAMPLE"), QStringLiteral("SAMPLE"),
                         QStringLiteral("CODE")};
-    QueryDataset kinds{database, QStringLiteral("f_SeikyuK"),
-                       {QStringLiteral(
-                           "SELECT FDATA,FNAME FROM FLG_DATA WHERE GCODE = 3 ORDER BY FCODE")}};
+    QueryDataset kinds{
+        database,
+        QStringLiteral("f_SeikyuK"),
+        {QStringLiteral("SELECT FDATA,FNAME FROM FLG_DATA WHERE GCODE = 3 ORDER BY FCODE")}};
     TableDataset staff{database, QStringLiteral("HIMAS2"), QStringLiteral("HIMAS2"),
                        QStringLiteral("TANCOD")};
 };

@@ -12,7 +12,7 @@ namespace vantir::test {
 // The rules of the sample screen, kept apart from its widgets as every screen keeps
 // them: a required code, a default on entering the quantity, a check before posting.
 class SampleRules {
-public:
+  public:
     explicit SampleRules(Dataset& sample) : sample_(sample) {}
 
     // An empty code keeps the cursor, without a message.
@@ -24,7 +24,7 @@ public:
 
     static const QString& nameRequired();
 
-private:
+  private:
     Dataset& sample_;
 };
 

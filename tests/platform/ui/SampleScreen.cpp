@@ -1,13 +1,13 @@
 #include "SampleScreen.h"
 
+#include <QFormLayout>
+
 #include "SampleData.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/KeyHandler.h"
 #include "platform/ui/LookupComboBox.h"
 #include "platform/ui/RecordBar.h"
-
-#include <QFormLayout>
 
 namespace vantir::test {
 
@@ -31,15 +31,15 @@ SampleScreen::SampleScreen(SampleData& data, Messages& messages)
     BoundLineEdit* kana = box(QStringLiteral("KANA"), InputMode::HalfKatakana);
     BoundLineEdit* quantity = box(QStringLiteral("QTY"), InputMode::Direct);
     BoundLineEdit* kind = box(QStringLiteral("SEKBN"), InputMode::Direct);
-    auto* kindList = new LookupComboBox(data.sample, QStringLiteral("SEKBN"), data.kinds,
-                                        QStringLiteral("FDATA"), QStringLiteral("FNAME"),
-                                        messages, this);
+    auto* kindList =
+        new LookupComboBox(data.sample, QStringLiteral("SEKBN"), data.kinds,
+                           QStringLiteral("FDATA"), QStringLiteral("FNAME"), messages, this);
     kindList->setObjectName(QStringLiteral("ComboSEKBN"));
     form->addRow(QString(), kindList);
     BoundLineEdit* staff = box(QStringLiteral("TANCOD"), InputMode::Direct);
-    auto* staffList = new LookupComboBox(data.sample, QStringLiteral("TANCOD"), data.staff,
-                                         QStringLiteral("TANCOD"), QStringLiteral("TANMEI"),
-                                         messages, this);
+    auto* staffList =
+        new LookupComboBox(data.sample, QStringLiteral("TANCOD"), data.staff,
+                           QStringLiteral("TANCOD"), QStringLiteral("TANMEI"), messages, this);
     staffList->setObjectName(QStringLiteral("ComboTANCOD"));
     form->addRow(QString(), staffList);
     BoundLineEdit* checked = box(QStringLiteral("CHKDAY"), InputMode::Direct);

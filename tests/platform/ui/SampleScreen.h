@@ -16,12 +16,12 @@ struct SampleData;
 // DBNavigator1 with four commands, and the keys (Enter order, "+" and "-", F1 F3 F9 F12,
 // Enter never reaching a field).
 class SampleScreen : public Screen {
-public:
+  public:
     SampleScreen(SampleData& data, Messages& messages);
 
     RecordBar& bar() const { return *bar_; }
 
-private:
+  private:
     SampleRules rules_;
     RecordBar* bar_;
 };

@@ -1,9 +1,8 @@
-#include "SampleScreenTest.h"
-
-#include "platform/ui/OpenedDatasets.h"
-
 #include <QPointer>
 #include <QSignalSpy>
+
+#include "SampleScreenTest.h"
+#include "platform/ui/OpenedDatasets.h"
 
 namespace vantir::test {
 namespace {
