@@ -28,6 +28,9 @@ struct UpgradeCase {
     std::function<void(Connection&)> check;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const UpgradeCase& c, std::ostream* os) { *os << c.name; }
+
 class DatabaseUpgradeTest : public ::testing::TestWithParam<UpgradeCase> {
   protected:
     TestProgramDir dir;
