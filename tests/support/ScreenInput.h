@@ -4,6 +4,7 @@
 #include <QInputMethodEvent>
 #include <QTest>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace vantir::test {
 
@@ -11,6 +12,14 @@ namespace vantir::test {
 // screen's key handling sees them first, as it sees the user's.
 
 // Shows the window and makes it the active one (keys and focus need an active window).
+// A control of a screen by its object name; a test failure names a control that is missing.
+template <typename Widget = QWidget>
+Widget* childNamed(const QWidget& screen, const QString& name) {
+    auto* found = screen.findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
+    return found;
+}
+
 inline bool showActive(QWidget& window) {
     window.show();
     window.activateWindow();

@@ -22,9 +22,7 @@ class ShownScreenTest : public DataModuleTest {
 
     template <typename Widget = QWidget>
     Widget* widget(const QString& name) const {
-        auto* found = screen->findChild<Widget*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+        return childNamed<Widget>(*screen, name);
     }
     // Puts the cursor in a field as the Tab key would.
     void focus(const QString& name) const { widget(name)->setFocus(Qt::TabFocusReason); }
