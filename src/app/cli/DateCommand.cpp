@@ -1,9 +1,9 @@
 #include <iterator>
 
 #include "app/cli/CliContext.h"
-#include "app/daterules/ClosingPeriod.h"
-#include "app/daterules/DueDate.h"
-#include "app/daterules/FiscalYearStart.h"
+#include "common/rules/ClosingPeriod.h"
+#include "common/rules/DueDate.h"
+#include "common/rules/FiscalYearStart.h"
 
 namespace vantir {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "app/daterules/DateRuleResult.h"
+#include "common/rules/DateRuleResult.h"
 
 namespace vantir {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/daterules/DateRuleMessages.h"
-#include "app/daterules/DueDate.h"
+#include "common/rules/DateRuleMessages.h"
+#include "common/rules/DueDate.h"
 
 namespace vantir::test {
 namespace {

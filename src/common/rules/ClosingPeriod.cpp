@@ -1,7 +1,7 @@
-#include "app/daterules/ClosingPeriod.h"
+#include "common/rules/ClosingPeriod.h"
 
-#include "app/daterules/DateRuleInput.h"
-#include "app/daterules/DateRuleMessages.h"
+#include "common/rules/DateRuleInput.h"
+#include "common/rules/DateRuleMessages.h"
 #include "platform/dates/DateText.h"
 
 namespace vantir {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/daterules/ClosingPeriod.h"
-#include "app/daterules/DateRuleMessages.h"
+#include "common/rules/ClosingPeriod.h"
+#include "common/rules/DateRuleMessages.h"
 
 namespace vantir::test {
 namespace {

@@ -1,9 +1,9 @@
-#include "app/daterules/DueDate.h"
+#include "common/rules/DueDate.h"
 
 #include <algorithm>
 
-#include "app/daterules/DateRuleInput.h"
-#include "app/daterules/DateRuleMessages.h"
+#include "common/rules/DateRuleInput.h"
+#include "common/rules/DateRuleMessages.h"
 #include "platform/dates/DateText.h"
 
 namespace vantir {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/daterules/DateRuleMessages.h"
-#include "app/daterules/FiscalYearStart.h"
+#include "common/rules/DateRuleMessages.h"
+#include "common/rules/FiscalYearStart.h"
 
 namespace vantir::test {
 namespace {

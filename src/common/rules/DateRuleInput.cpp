@@ -1,6 +1,6 @@
-#include "app/daterules/DateRuleInput.h"
+#include "common/rules/DateRuleInput.h"
 
-#include "app/daterules/DateRuleMessages.h"
+#include "common/rules/DateRuleMessages.h"
 #include "platform/dates/DateText.h"
 
 namespace vantir {

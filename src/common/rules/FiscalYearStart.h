@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/daterules/DateRuleResult.h"
+#include "common/rules/DateRuleResult.h"
 
 namespace vantir {
 
