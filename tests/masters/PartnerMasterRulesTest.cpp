@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/rules/NotAnInteger.h"
 #include "masters/rules/PartnerCode.h"
 #include "masters/rules/PartnerMasterRules.h"
 #include "platform/dataset/QueryDataset.h"

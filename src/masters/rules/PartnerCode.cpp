@@ -1,10 +1,8 @@
 #include "masters/rules/PartnerCode.h"
 
-namespace vantir {
+#include "common/rules/CodeZeroFill.h"
 
-namespace {
-constexpr int kPartnerCodeLength = 6;
-}
+namespace vantir {
 
 std::optional<QString> zeroFilledPartnerCode(const QString& typed) {
     if (typed.size() >= kPartnerCodeLength) return typed;
@@ -15,11 +13,7 @@ std::optional<QString> zeroFilledPartnerCode(const QString& typed) {
     for (const QChar c : digits) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
     }
-    return digits.rightJustified(kPartnerCodeLength, QLatin1Char('0'));
-}
-
-QString notAnIntegerMessage(const QString& typed) {
-    return QStringLiteral("'%1' は整数ではありません").arg(typed);
+    return paddedPartnerCode(digits);
 }
 
 }  // namespace vantir
