@@ -82,10 +82,13 @@ QList<TableLayout> declareTables() {
         text("SYMD", 8),   integer("NUKING"),  integer("HSKING"), integer("URISUB"),
         integer("SIRSUB"), integer("URI_FLG"), text("KY_KBN", 1)};
 
-    auto table = [](const char* name, QList<ColumnInfo> columns, QStringList indexed = {}) {
-        return TableLayout{QString::fromLatin1(name), std::move(columns), std::move(indexed)};
+    auto table = [](const char* name, QList<ColumnInfo> columns, QStringList indexed = {},
+                    QStringList numbers = {}) {
+        return TableLayout{QString::fromLatin1(name), std::move(columns), std::move(indexed),
+                           std::move(numbers)};
     };
     const QStringList kDayIndexes = {QStringLiteral("HYMD"), QStringLiteral("DDAY")};
+    const QStringList kSlipNumber = {QStringLiteral("CODE")};
     return {
         // Masters and settings.
         table("HIMAS1", {text("TENCOD", 2), text("TENMEI", 20)}),
@@ -106,10 +109,11 @@ QList<TableLayout> declareTables() {
         table("FLG_DATA", {small("FCODE"), small("GCODE"), text("GNAME", 10), text("FDATA", 2),
                            text("FNAME", 20)}),
         // Slips, ledgers and invoice work tables.
-        // The slip screens narrow to a working date, every period selection to DDAY.
-        table("HITRAN1", slipColumns(), kDayIndexes),
-        table("HITRAN2", cashSlipColumns(), kDayIndexes),
-        table("HITRAN3", cashSlipColumns(), kDayIndexes),
+        // The slip screens narrow to a working date, every period selection to DDAY; a new
+        // slip, receipt or payment takes the greatest stored number plus one.
+        table("HITRAN1", slipColumns(), kDayIndexes, kSlipNumber),
+        table("HITRAN2", cashSlipColumns(), kDayIndexes, kSlipNumber),
+        table("HITRAN3", cashSlipColumns(), kDayIndexes, kSlipNumber),
         table("HITRANM", ledgerColumns()),
         table("HITRANS", slipColumns()),
         table("HITRAN11", slipColumns()),

@@ -1,5 +1,7 @@
 #include "data/TableLayout.h"
 
+#include "platform/db/WholeNumberColumn.h"
+
 namespace vantir {
 
 QStringList TableLayout::columnNames() const {
@@ -30,6 +32,9 @@ QStringList TableLayout::indexStatements() const {
     QStringList statements;
     for (const QString& column : indexedColumns) {
         statements.append(QStringLiteral("CREATE INDEX %1_%2 ON %1 (%2)").arg(name, column));
+    }
+    for (const QString& column : numberColumns) {
+        statements.append(WholeNumberColumn(name, column).indexStatements());
     }
     return statements;
 }

@@ -17,13 +17,17 @@ struct TableLayout {
     // Columns with a lookup index of their own (not a key: values may repeat), for the
     // period selections that narrow a large slip table to a day or a billing period.
     QStringList indexedColumns;
+    // Text columns holding whole numbers (the slip, receipt and payment numbers CODE),
+    // indexed by the number they stand for, so that the next number is found at once.
+    QStringList numberColumns;
 
     QStringList columnNames() const;
     // The column of that name (case-insensitive); nullptr when the table has none.
     const ColumnInfo* column(const QString& columnName) const;
     // "CREATE TABLE NAME (COL VARCHAR(6),...)" with the declared types this system writes.
     QString createStatement() const;
-    // "CREATE INDEX NAME_COLUMN ON NAME (COLUMN)", one per indexed column.
+    // "CREATE INDEX NAME_COLUMN ON NAME (COLUMN)", one per indexed column, then the
+    // indexes of each number column (WholeNumberColumn).
     QStringList indexStatements() const;
 };
 
