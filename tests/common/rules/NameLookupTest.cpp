@@ -45,8 +45,8 @@ TEST_F(NameLookupTest, PartnerCodesAreFilledAndBringTheirNameEvenAnEmptyOne) {
         {&NameLookup::kCustomer, "12", nullptr, "000012", "丸山運送"},
         {&NameLookup::kCustomer, "12", "手入力", "000012", "丸山運送"},
         {&NameLookup::kCustomer, "345", "手入力", "000345", "得意先三四五"},
-        {&NameLookup::kCustomer, "7", "手入力", "7", ""},    // one character: no partner
-        {&NameLookup::kCustomer, "999", nullptr, "000999", ""},  // NULL becomes empty
+        {&NameLookup::kCustomer, "7", "手入力", "7", ""},               // one character: no partner
+        {&NameLookup::kCustomer, "999", nullptr, "000999", ""},         // NULL becomes empty
         {&NameLookup::kCarrier, "345", nullptr, "000345", "丸山運送"},  // by YCODE
         {&NameLookup::kCarrier, "7", "手入力", "7", "一桁運輸"},
         {&NameLookup::kCarrier, "12", "手入力", "000012", ""},
@@ -56,8 +56,8 @@ TEST_F(NameLookupTest, PartnerCodesAreFilledAndBringTheirNameEvenAnEmptyOne) {
         const char* codeColumn = carrier ? "YCODE" : "KCODE";
         const char* nameColumn = carrier ? "YNAME" : "KNAME";
         const QString name = QString::fromLatin1(nameColumn);
-        slips.setValue(name, c.handTypedName ? QVariant(QString::fromUtf8(c.handTypedName))
-                                             : QVariant());
+        slips.setValue(name,
+                       c.handTypedName ? QVariant(QString::fromUtf8(c.handTypedName)) : QVariant());
         ASSERT_TRUE(left(*c.kind, c.typed, codeColumn, nameColumn)) << c.typed;
         EXPECT_EQ(slips.text(QString::fromLatin1(codeColumn)), QString::fromUtf8(c.code))
             << c.typed;
