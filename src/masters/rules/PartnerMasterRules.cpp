@@ -3,9 +3,9 @@
 #include <QScopedValueRollback>
 #include <utility>
 
+#include "common/rules/NotAnInteger.h"
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
-#include "common/rules/NotAnInteger.h"
 #include "masters/rules/PartnerCode.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
