@@ -8,9 +8,9 @@
 
 #include "data/AppState.h"
 #include "data/DataModule1.h"
+#include "data/DatabaseFiles.h"
 #include "data/FreshDatabase.h"
 #include "data/HookTargets.h"
-#include "data/DatabaseFiles.h"
 #include "platform/dataset/Dataset.h"
 #include "platform/db/Statement.h"
 #include "platform/db/TransactionGuard.h"
@@ -32,15 +32,16 @@ struct InvoiceFile {
         dm1 = std::make_unique<DataModule1>(dir.path(), state, targets);
         Connection& connection = dm1->database().connection();
         TransactionGuard guard(connection);
-        Statement partner = connection.prepare(QStringLiteral(
-            "INSERT INTO HIMAS3 (KCODE,KZIP,KADD1,KADD2) VALUES (?,'100-0001','東京都港区','ビル')"));
+        Statement partner =
+            connection.prepare(QStringLiteral("INSERT INTO HIMAS3 (KCODE,KZIP,KADD1,KADD2) VALUES "
+                                              "(?,'100-0001','東京都港区','ビル')"));
         for (int i = 0; i < kPartners; ++i) {
             partner.bind(1, QString::number(i).rightJustified(6, QLatin1Char('0')));
             partner.step();
             partner.reset();
         }
-        Statement line = connection.prepare(
-            QStringLiteral("INSERT INTO WK_SEIKYU (CODE,KCODE) VALUES (?,?)"));
+        Statement line =
+            connection.prepare(QStringLiteral("INSERT INTO WK_SEIKYU (CODE,KCODE) VALUES (?,?)"));
         for (int i = 0; i < kInvoiceLines; ++i) {
             line.bind(1, QString::number(i + 1));
             line.bind(2, QString::number(i * 7 % kPartners).rightJustified(6, QLatin1Char('0')));

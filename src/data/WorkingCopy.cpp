@@ -26,17 +26,19 @@ Result WorkingCopy::refresh(DataModule1& dm1, DataModule2& dm2) {
     Result taken;
     try {
         taken = snapshot(dm1.database().connection(), work.path());
-    } catch (const DbError& error) {
+    } catch (const DbError& error) {  // the main database does not open
         taken = Result::failure(error.message());
     }
+    // Whether the copy is new or the old one, the working copy's views open again.
     try {
         work.connection();
     } catch (const DbError& error) {
         if (taken) taken = Result::failure(error.message());
     }
     if (taken) return taken;
-    return Result::failure(QStringLiteral("作業用データベースを最新の状態にできませんでした。\n%1\n%2")
-                               .arg(QDir::toNativeSeparators(work.path()), taken.message));
+    return Result::failure(
+        QStringLiteral("作業用データベースを最新の状態にできませんでした。\n%1\n%2")
+            .arg(QDir::toNativeSeparators(work.path()), taken.message));
 }
 
 }  // namespace vantir

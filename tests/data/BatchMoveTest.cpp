@@ -161,8 +161,8 @@ TEST_F(BatchMoveTest, AppendAddsTheRowsByColumnName) {
     ASSERT_EQ(main().columnNames(QStringLiteral("HITRANM")).indexOf("DDAY"), 23);
 
     const BatchMove append(QStringLiteral("BatchMove1"), BatchMove::Mode::Append);
-    EXPECT_EQ(copy(dm1, QStringLiteral("SELECT * FROM WK_SEK_HED"), dm1,
-                   QStringLiteral("HITRANM"), append),
+    EXPECT_EQ(copy(dm1, QStringLiteral("SELECT * FROM WK_SEK_HED"), dm1, QStringLiteral("HITRANM"),
+                   append),
               1);
     EXPECT_EQ(rowsOf(main(), QStringLiteral("SELECT CODE, KCODE, KNAME, DDAY, HYMD, THYMD, "
                                             "UKING, ZKING, GKING FROM HITRANM ORDER BY rowid")),
@@ -187,12 +187,14 @@ TEST_F(BatchMoveTest, AppendRefusesColumnsTheDestinationLacks) {
     seedRows(main(), QStringLiteral("WK_SEK_HED"), {{{"KCODE", "000001"}, {"UKING", 100}}});
     const BatchMove append(QStringLiteral("BatchMove1"), BatchMove::Mode::Append);
     try {
-        copy(dm1, QStringLiteral("SELECT KCODE, UKING * 2 AS DOUBLED, UKING AS SALES FROM "
-                                 "WK_SEK_HED"),
+        copy(dm1,
+             QStringLiteral("SELECT KCODE, UKING * 2 AS DOUBLED, UKING AS SALES FROM "
+                            "WK_SEK_HED"),
              dm1, QStringLiteral("HITRANM"), append);
         ADD_FAILURE() << "appended";
     } catch (const DbError& error) {
-        EXPECT_TRUE(error.message().contains("'DOUBLED', 'SALES'")) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("'DOUBLED', 'SALES'"))
+            << error.message().toStdString();
         EXPECT_TRUE(error.message().contains("HITRANM")) << error.message().toStdString();
     }
     EXPECT_EQ(main().scalar(QStringLiteral("SELECT COUNT(*) FROM HITRANM")).toInt(), 0);

@@ -112,15 +112,15 @@ TEST_P(WorkingCopyFailureTest, LeavesTheOldWorkingCopyUsableAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, WorkingCopyFailureTest,
-    ::testing::Values(
-        FailureCase{"MainDatabaseInATransaction",
-                    [](DataModule1& dm1) { dm1.database().connection().begin(); },
-                    "transaction"},
-        FailureCase{"MainDatabaseGone",
-                    [](DataModule1& dm1) {
-                        dm1.database().setPath(dm1.database().path() + QStringLiteral(".gone"));
-                    },
-                    "VANTIR.mdb.gone"}),
+    ::testing::Values(FailureCase{"MainDatabaseInATransaction",
+                                  [](DataModule1& dm1) { dm1.database().connection().begin(); },
+                                  "transaction"},
+                      FailureCase{"MainDatabaseGone",
+                                  [](DataModule1& dm1) {
+                                      dm1.database().setPath(dm1.database().path() +
+                                                             QStringLiteral(".gone"));
+                                  },
+                                  "VANTIR.mdb.gone"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

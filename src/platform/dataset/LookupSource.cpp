@@ -15,8 +15,7 @@ QVariant LookupSource::value(const QVariant& key, const QString& column) const {
     if (!readAt_ || *readAt_ != connection.dataStamp()) read(connection);
     const int index = columnIndex(column);
     if (index < 0) {
-        throw DbError(QStringLiteral("参照先 %2 に項目 '%1' が見つかりません")
-                          .arg(column, name_));
+        throw DbError(QStringLiteral("参照先 %2 に項目 '%1' が見つかりません").arg(column, name_));
     }
     if (key.isNull()) return {};
     const auto found = rows_.constFind(key.toString());

@@ -19,10 +19,10 @@ namespace vantir {
 // transaction count too) or through another whose work was committed and has since been
 // seen by a read. Reconnecting gives a stamp unequal to every earlier one.
 struct DataStamp {
-    quint64 connection = 0;     // which opening of a database file
-    quint32 fileVersion = 0;    // the file's change counter as the engine last saw it
-    qint64 changes = 0;         // rows this connection has written since it opened
-    bool inTransaction = false; // rows read now may still be rolled back
+    quint64 connection = 0;      // which opening of a database file
+    quint32 fileVersion = 0;     // the file's change counter as the engine last saw it
+    qint64 changes = 0;          // rows this connection has written since it opened
+    bool inTransaction = false;  // rows read now may still be rolled back
     bool operator==(const DataStamp&) const = default;
 };
 

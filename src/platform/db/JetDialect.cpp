@@ -83,11 +83,11 @@ QString jetDoubleQuotedTextRefusal(const QString& sql, const QString& engineMess
     if (!engineMessage.startsWith(unknownColumn)) return {};
     const QString unknown = engineMessage.mid(unknownColumn.size());
     for (const SqlToken& token : tokenizeSql(sql)) {
-        if (token.kind != SqlToken::Kind::QuotedName || !token.text(sql).startsWith(u'"'))
-            continue;
+        if (token.kind != SqlToken::Kind::QuotedName || !token.text(sql).startsWith(u'"')) continue;
         if (sqlTokenName(sql, token) == unknown) {
-            return QStringLiteral("この SQL の書き方には対応していません: 二重引用符の文字列 %1"
-                                  "（文字列は '…' で囲んで下さい。%2 という項目もありません）")
+            return QStringLiteral(
+                       "この SQL の書き方には対応していません: 二重引用符の文字列 %1"
+                       "（文字列は '…' で囲んで下さい。%2 という項目もありません）")
                 .arg(token.text(sql).toString(), unknown);
         }
     }

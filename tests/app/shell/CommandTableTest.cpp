@@ -11,7 +11,8 @@ TEST(CommandTableTest, HidesOnlyTheRowsMarkedHidden) {
     const CommandTable table;
     QStringList hidden;
     for (const MenuCommand& command : table.commands()) {
-        if (!command.visible) hidden << QStringLiteral("%1/%2").arg(command.group).arg(command.button);
+        if (!command.visible)
+            hidden << QStringLiteral("%1/%2").arg(command.group).arg(command.button);
     }
     EXPECT_EQ(hidden, QStringList({"7/btnMS5", "2/btnMS4"}));
 

@@ -147,7 +147,8 @@ TEST_F(JetDialectTest, RefusesJetFormsThatWouldGiveAnotherResult) {
         {"SELECT * FROM HIMAS3 WHERE KNAME LIKE '東京*'", "LIKE '東京*' の *"},
         {"SELECT * FROM HIMAS3 WHERE KNAME NOT Like\n'*運送'", "LIKE '*運送' の *"},
         {"SELECT * FROM HIMAS3 WHERE KNAME = \"東京運送\"", "二重引用符の文字列 \"東京運送\""},
-        {"UPDATE HIMAS3 SET KADD1 = \"港区\" WHERE KCODE = '000001'", "二重引用符の文字列 \"港区\""},
+        {"UPDATE HIMAS3 SET KADD1 = \"港区\" WHERE KCODE = '000001'",
+         "二重引用符の文字列 \"港区\""},
         {"INSERT INTO HIMAS3 (KCODE) VALUES (\"000002\")", "二重引用符の文字列 \"000002\""},
     };
     for (const auto& c : refused) {
