@@ -65,6 +65,15 @@ void bindRow(Statement& statement, const Dataset& source, const QList<SourceColu
         statement.bind(valueName(i), source.valueAt(row, columns[i].field));
 }
 
+QString insertStatement(const QString& table, const QList<SourceColumn>& columns) {
+    QStringList placeholders;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        placeholders.append(QLatin1Char(':') + valueName(i));
+    return QStringLiteral("INSERT INTO ") + sqlIdentifier(table) + QStringLiteral(" (") +
+           columnList(columns) + QStringLiteral(") VALUES (") +
+           placeholders.join(QLatin1Char(',')) + QLatin1Char(')');
+}
+
 // Builds the new table beside the old one and swaps it in at the end.
 int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connection& connection,
                   const QString& table) {
@@ -80,13 +89,7 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
                        QStringLiteral(" (") + definitions.join(QLatin1Char(',')) +
                        QLatin1Char(')'));
 
-    QStringList placeholders;
-    for (qsizetype i = 0; i < columns.size(); ++i)
-        placeholders.append(QLatin1Char(':') + valueName(i));
-    Statement insert = connection.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(staging) +
-                                          QStringLiteral(" (") + columnList(columns) +
-                                          QStringLiteral(") VALUES (") +
-                                          placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
+    Statement insert = connection.prepare(insertStatement(staging, columns));
     const int rows = source.recordCount();
     for (int row = 0; row < rows; ++row) {
         bindRow(insert, source, columns, row);
@@ -102,23 +105,57 @@ int copyReplacing(Dataset& source, const QList<SourceColumn>& columns, Connectio
     return rows;
 }
 
-// Updates the rows whose key matches, appends the others.
-int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& connection,
-                   const QString& table, const QStringList& keys) {
+// The source's columns that the destination table has, under the destination's spelling
+// and in the source's order; the names of those it lacks go to `missing`.
+QList<SourceColumn> matchByName(const QList<SourceColumn>& columns, Connection& connection,
+                                const QString& table, QStringList* missing) {
     const QStringList destinationColumns = connection.columnNames(table);
     if (destinationColumns.isEmpty())
         throw DbError(QStringLiteral("表 '%1' が見つかりません").arg(table));
-    // Only the columns the destination has move, under the destination's spelling.
-    QList<SourceColumn> moved;
+    QList<SourceColumn> matched;
     for (SourceColumn column : columns) {
+        bool found = false;
         for (const QString& name : destinationColumns) {
             if (name.compare(column.name, Qt::CaseInsensitive) == 0) {
                 column.name = name;
-                moved.append(column);
+                matched.append(column);
+                found = true;
                 break;
             }
         }
+        if (!found) missing->append(column.name);
     }
+    return matched;
+}
+
+// Adds every source row to the destination, column by name: the header of an invoice
+// keeps its DDAY although WK_SEK_HED holds it fifth and HITRANM twenty-fourth. A column
+// the destination lacks would lose its values, so the copy is refused naming them all;
+// the destination's columns the source lacks stay NULL.
+int appending(Dataset& source, const QList<SourceColumn>& columns, Connection& connection,
+              const QString& table) {
+    QStringList missing;
+    const QList<SourceColumn> moved = matchByName(columns, connection, table, &missing);
+    if (!missing.isEmpty()) {
+        throw DbError(QStringLiteral("写し先 '%1' に項目 '%2' がないため、行を追加できません")
+                          .arg(table, missing.join(QStringLiteral("', '"))));
+    }
+    Statement insert = connection.prepare(insertStatement(table, moved));
+    const int rows = source.recordCount();
+    for (int row = 0; row < rows; ++row) {
+        bindRow(insert, source, moved, row);
+        insert.step();
+        insert.reset();
+    }
+    return rows;
+}
+
+// Updates the rows whose key matches, appends the others.
+int appendUpdating(Dataset& source, const QList<SourceColumn>& columns, Connection& connection,
+                   const QString& table, const QStringList& keys) {
+    // Only the columns the destination has move.
+    QStringList skipped;
+    const QList<SourceColumn> moved = matchByName(columns, connection, table, &skipped);
     QStringList assignments;
     QStringList placeholders;
     for (qsizetype i = 0; i < moved.size(); ++i) {
@@ -145,10 +182,7 @@ int appendUpdating(Dataset& source, QList<SourceColumn> columns, Connection& con
         connection.prepare(QStringLiteral("UPDATE ") + sqlIdentifier(table) +
                            QStringLiteral(" SET ") + assignments.join(QLatin1Char(',')) +
                            QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")));
-    Statement insert =
-        connection.prepare(QStringLiteral("INSERT INTO ") + sqlIdentifier(table) +
-                           QStringLiteral(" (") + columnList(moved) + QStringLiteral(") VALUES (") +
-                           placeholders.join(QLatin1Char(',')) + QLatin1Char(')'));
+    Statement insert = connection.prepare(insertStatement(table, moved));
     const int rows = source.recordCount();
     for (int row = 0; row < rows; ++row) {
         bindRow(update, source, moved, row);
@@ -181,6 +215,8 @@ int BatchMove::execute(Dataset& source, TableDataset& destination) const {
     int rows = 0;
     if (mode_ == Mode::Copy) {
         rows = copyReplacing(source, columns, connection, table);
+    } else if (mode_ == Mode::Append) {
+        rows = appending(source, columns, connection, table);
     } else {
         QStringList keys;
         for (const QString& key :

@@ -16,13 +16,18 @@ class TableDataset;
 // one is complete, so a failed copy leaves it as it was, and a table may be copied onto
 // itself (HIMAS32 from "SELECT * FROM HIMAS32 WHERE ...").
 //
+// Append: the destination keeps its rows and layout and gets every source row added,
+// columns matched by name whatever their order (the invoice header of WK_SEK_HED into
+// HITRANM). A source column the destination lacks is refused, naming it, before any row
+// moves; destination columns the source lacks stay NULL.
+//
 // AppendUpdate: the destination keeps its rows and layout; a source row whose key equals
 // a destination row's key updates that row, the others are appended. The key is the
 // destination view's index columns (TableDataset::indexFieldNames), the columns that
 // keep its rows apart; only the columns the destination has are moved.
 class BatchMove {
   public:
-    enum class Mode { Copy, AppendUpdate };
+    enum class Mode { Copy, Append, AppendUpdate };
 
     BatchMove(QString name, Mode mode) : name_(std::move(name)), mode_(mode) {}
 

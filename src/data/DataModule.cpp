@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "data/ViewCatalog.h"
+#include "platform/dataset/LookupSource.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 
@@ -41,25 +42,30 @@ void DataModule::addView(std::unique_ptr<Dataset> view, const QString& dataSourc
 }
 
 // Values shown in a view but taken from another by key: the customer's address on the
-// invoice tables, the billing class's name on the receipt and payment lists.
+// invoice tables, the billing class's name on the receipt and payment lists. Each source
+// is read by a statement of its own, never through the shared HIMAS3 or f_SeikyuK views,
+// which a screen may have narrowed.
 void DataModule::addLookupFields() {
-    TableDataset& partners = table(QStringLiteral("HIMAS3"));
+    const auto partners = std::make_shared<LookupSource>(
+        database_, QStringLiteral("HIMAS3"),
+        QStringLiteral("SELECT KCODE,KZIP,KADD1,KADD2 FROM HIMAS3"), QStringLiteral("KCODE"));
     const ColumnInfo address[] = {{QStringLiteral("KZIP"), ColumnType::Text, 8},
                                   {QStringLiteral("KADD1"), ColumnType::Text, 40},
                                   {QStringLiteral("KADD2"), ColumnType::Text, 20}};
     for (const char* name : {"WK_SEIKYU", "WK_SEK_HED", "QWK_Seikyu"}) {
         Dataset& invoice = view(QString::fromLatin1(name));
-        for (const ColumnInfo& field : address) {
-            invoice.addLookupField(field, partners, QStringLiteral("KCODE"),
-                                   QStringLiteral("KCODE"), field.name);
-        }
+        for (const ColumnInfo& field : address)
+            invoice.addLookupField(field, partners, QStringLiteral("KCODE"), field.name);
     }
-    QueryDataset& billingClasses = query(QStringLiteral("f_SeikyuK"));
+    // The billing classes as the list query of the drop-downs gives them.
+    const auto billingClasses = std::make_shared<LookupSource>(
+        database_, QStringLiteral("f_SeikyuK"),
+        query(QStringLiteral("f_SeikyuK")).sql().join(QLatin1Char('\n')), QStringLiteral("FDATA"));
     const ColumnInfo className{QStringLiteral("SEKBN_N"), ColumnType::Text, 10};
     for (const char* name : {"Q_HIT2R", "Q_HIT3R"}) {
         view(QString::fromLatin1(name))
             .addLookupField(className, billingClasses, QStringLiteral("SEKBN"),
-                            QStringLiteral("FDATA"), QStringLiteral("FNAME"));
+                            QStringLiteral("FNAME"));
     }
 }
 

@@ -4,32 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "data/FlgDataRows.h"
 #include "data/Schema.h"
 #include "platform/db/Connection.h"
 #include "platform/db/DbError.h"
 #include "platform/db/TransactionGuard.h"
 
 namespace vantir {
-
-namespace {
-
-// The code lists behind the drop-down lists: site flag, deposit type, billing class.
-struct CodeRow {
-    int fcode;
-    int gcode;
-    const char* gname;
-    const char* fdata;
-    const char* fname;
-};
-
-constexpr CodeRow kCodeRows[] = {
-    {1, 1, "f_siteF", "1", "自社締日"},   {2, 1, "f_siteF", "2", "通常"},
-    {3, 1, "f_siteF", "3", "相手締相殺"}, {4, 2, "f_YokinF", "1", "普通"},
-    {5, 2, "f_YokinF", "2", "当座"},      {6, 3, "f_SeikyuK", "0", "通常"},
-    {7, 3, "f_SeikyuK", "1", "降し日"},
-};
-
-}  // namespace
 
 void FreshDatabase::build(Connection& connection) {
     TransactionGuard guard(connection);
@@ -39,15 +20,7 @@ void FreshDatabase::build(Connection& connection) {
     }
 
     connection.execute(QStringLiteral("INSERT INTO SHOZEI (CODE,ZEIGAKU) VALUES (1,10)"));
-    for (const CodeRow& row : kCodeRows) {
-        connection.execute(QStringLiteral("INSERT INTO FLG_DATA (FCODE,GCODE,GNAME,FDATA,FNAME) "
-                                          "VALUES (:FCODE,:GCODE,:GNAME,:FDATA,:FNAME)"),
-                           {{QStringLiteral("FCODE"), row.fcode},
-                            {QStringLiteral("GCODE"), row.gcode},
-                            {QStringLiteral("GNAME"), QString::fromUtf8(row.gname)},
-                            {QStringLiteral("FDATA"), QString::fromUtf8(row.fdata)},
-                            {QStringLiteral("FNAME"), QString::fromUtf8(row.fname)}});
-    }
+    FlgDataRows::insertInto(connection);
     connection.execute(
         QStringLiteral("INSERT INTO COP_DAT (CODE,RPT_FLG,RPT_FLG2) VALUES ('1','0','0')"));
     connection.execute(

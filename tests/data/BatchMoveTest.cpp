@@ -142,6 +142,73 @@ TEST_F(BatchMoveTest, RefusesADestinationWithoutATable) {
     EXPECT_THROW(dm2.batchMove1().execute(query, dm2.table1()), DbError);
 }
 
+// The invoice run keeps its header in the sales ledger: the rows of WK_SEK_HED are added
+// to HITRANM by column name, although DDAY is the fifth column of one and the
+// twenty-fourth of the other; the ledger's own lines stay.
+TEST_F(BatchMoveTest, AppendAddsTheRowsByColumnName) {
+    seedRows(main(), QStringLiteral("HITRANM"),
+             {{{"CODE", "10"}, {"KCODE", "000001"}, {"DDAY", "26/11/05"}, {"UKING", 5000}}});
+    seedRows(main(), QStringLiteral("WK_SEK_HED"),
+             {{{"KCODE", "000001"},
+               {"KNAME", "O'Hara 運送"},
+               {"DDAY", "26/11/01"},
+               {"HYMD", "26/11/01"},
+               {"THYMD", "26/11/30"},
+               {"UKING", 123457},
+               {"ZKING", 12345},
+               {"GKING", 135802}}});
+    ASSERT_EQ(main().columnNames(QStringLiteral("WK_SEK_HED")).indexOf("DDAY"), 4);
+    ASSERT_EQ(main().columnNames(QStringLiteral("HITRANM")).indexOf("DDAY"), 23);
+
+    const BatchMove append(QStringLiteral("BatchMove1"), BatchMove::Mode::Append);
+    EXPECT_EQ(copy(dm1, QStringLiteral("SELECT * FROM WK_SEK_HED"), dm1, QStringLiteral("HITRANM"),
+                   append),
+              1);
+    EXPECT_EQ(rowsOf(main(), QStringLiteral("SELECT CODE, KCODE, KNAME, DDAY, HYMD, THYMD, "
+                                            "UKING, ZKING, GKING FROM HITRANM ORDER BY rowid")),
+              (QStringList{"10|000001|<null>|26/11/05|<null>|<null>|5000|<null>|<null>",
+                           "<null>|000001|O'Hara 運送|26/11/01|26/11/01|26/11/30|123457|12345|"
+                           "135802"}));
+    EXPECT_EQ(main().columnNames(QStringLiteral("HITRANM")).size(), 29);
+
+    // From the working copy, with fewer columns than the destination: the rest stay NULL.
+    seedRows(work(), QStringLiteral("WK_SEK_HED"), {{{"KCODE", "000002"}, {"DDAY", "26/12/01"}}});
+    EXPECT_EQ(copy(dm2, QStringLiteral("SELECT DDAY, kcode FROM WK_SEK_HED"), dm1,
+                   QStringLiteral("HITRANM"), append),
+              1);
+    EXPECT_EQ(rowsOf(main(), QStringLiteral("SELECT KCODE, DDAY, KNAME, UKING FROM HITRANM "
+                                            "WHERE KCODE = '000002'")),
+              QStringList{"000002|26/12/01|<null>|<null>"});
+}
+
+// A source column the destination lacks would lose its values: nothing is added and the
+// message names every such column. A destination that is not there is refused too.
+TEST_F(BatchMoveTest, AppendRefusesColumnsTheDestinationLacks) {
+    seedRows(main(), QStringLiteral("WK_SEK_HED"), {{{"KCODE", "000001"}, {"UKING", 100}}});
+    const BatchMove append(QStringLiteral("BatchMove1"), BatchMove::Mode::Append);
+    try {
+        copy(dm1,
+             QStringLiteral("SELECT KCODE, UKING * 2 AS DOUBLED, UKING AS SALES FROM "
+                            "WK_SEK_HED"),
+             dm1, QStringLiteral("HITRANM"), append);
+        ADD_FAILURE() << "appended";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains("'DOUBLED', 'SALES'"))
+            << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("HITRANM")) << error.message().toStdString();
+    }
+    EXPECT_EQ(main().scalar(QStringLiteral("SELECT COUNT(*) FROM HITRANM")).toInt(), 0);
+
+    try {
+        copy(dm1, QStringLiteral("SELECT * FROM WK_SEK_HED"), dm1, QStringLiteral("HITRAN_X"),
+             append);
+        ADD_FAILURE() << "appended";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains("HITRAN_X")) << error.message().toStdString();
+    }
+    EXPECT_FALSE(main().tableExists(QStringLiteral("HITRAN_X")));
+}
+
 // BatchMove2 matches rows by the destination view's index columns: matching rows are
 // updated, the others appended, and the destination keeps its layout.
 TEST_F(BatchMoveTest, AppendUpdateMatchesRowsByTheDestinationsIndex) {

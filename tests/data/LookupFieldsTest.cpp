@@ -16,7 +16,8 @@ class LookupFieldsTest : public DataModuleTest {
                      {{{"KCODE", "000001"},
                        {"KZIP", "100-0001"},
                        {"KADD1", "東京都千代田区千代田1-1"},
-                       {"KADD2", "第一ビル"}}});
+                       {"KADD2", "第一ビル"}},
+                      {{"KCODE", "000002"}, {"KZIP", "530-0001"}, {"KADD1", "大阪市北区梅田"}}});
             const QList<SeedRow> invoice = {
                 {{"KCODE", "000001"}, {"CODE", "1"}, {"DDAY", "26/11/30"}},
                 {{"KCODE", "000009"}, {"CODE", "2"}, {"DDAY", "26/11/30"}}};
@@ -51,6 +52,44 @@ TEST_F(LookupFieldsTest, InvoiceViewsShowTheCustomersAddress) {
     }
 }
 
+// The partner master or a consolidation screen may have narrowed the shared HIMAS3 view to
+// one partner: an invoice line still shows its own customer's address, and a change made
+// on that screen shows on the invoice at once.
+TEST_F(LookupFieldsTest, InvoiceLinesShowTheirOwnCustomerWhateverHimas3IsNarrowedTo) {
+    for (DataModule* module : {static_cast<DataModule*>(&dm1), static_cast<DataModule*>(&dm2)}) {
+        Dataset& partners = module->view(QStringLiteral("HIMAS3"));
+        partners.setFilter(QStringLiteral("KCODE = '000002'"));
+        partners.setFiltered(true);
+        partners.open();
+        ASSERT_EQ(partners.recordCount(), 1);
+        for (const char* name : {"WK_SEIKYU", "WK_SEK_HED", "QWK_Seikyu"}) {
+            Dataset& invoice = module->view(QString::fromLatin1(name));
+            invoice.open();
+            ASSERT_TRUE(invoice.locate(QStringLiteral("KCODE"), QStringLiteral("000001")));
+            EXPECT_EQ(invoice.text(QStringLiteral("KZIP")), QStringLiteral("100-0001")) << name;
+            EXPECT_EQ(invoice.text(QStringLiteral("KADD2")), QStringLiteral("第一ビル")) << name;
+        }
+        ASSERT_TRUE(partners.setText(QStringLiteral("KZIP"), QStringLiteral("530-0002")));
+        ASSERT_TRUE(partners.post());
+        module->query1().setSql({QStringLiteral("UPDATE HIMAS3 SET KADD2 = '新第一ビル'"),
+                                 QStringLiteral("WHERE KCODE = '000001'")});
+        module->query1().execSql();
+        Dataset& lines = module->view(QStringLiteral("QWK_Seikyu"));
+        lines.close();  // the invoice is read again for its next copy
+        seedRows(module->database(), QStringLiteral("WK_SEIKYU"),
+                 {{{"KCODE", "000002"}, {"CODE", "3"}, {"DDAY", "26/11/30"}}});
+        lines.open();
+        ASSERT_TRUE(lines.locate(QStringLiteral("KCODE"), QStringLiteral("000002")));
+        EXPECT_EQ(lines.text(QStringLiteral("KZIP")), QStringLiteral("530-0002"));
+        EXPECT_EQ(lines.text(QStringLiteral("KADD1")), QStringLiteral("大阪市北区梅田"));
+        Dataset& header = module->view(QStringLiteral("WK_SEK_HED"));
+        ASSERT_TRUE(header.locate(QStringLiteral("KCODE"), QStringLiteral("000001")));
+        EXPECT_EQ(header.text(QStringLiteral("KADD2")), QStringLiteral("新第一ビル"));
+        EXPECT_EQ(partners.recordCount(), 1) << "the partner screen keeps its filter";
+        module->closeAll();
+    }
+}
+
 TEST_F(LookupFieldsTest, LookedUpFieldsAreNotColumnsOfTheTable) {
     Dataset& invoice = dm1.view(QStringLiteral("WK_SEIKYU"));
     invoice.open();
@@ -62,8 +101,14 @@ TEST_F(LookupFieldsTest, LookedUpFieldsAreNotColumnsOfTheTable) {
     EXPECT_EQ(invoice.text(QStringLiteral("KZIP")), QStringLiteral("100-0001"));
 }
 
-// The billing class's name shows on the receipt and payment lists: "1" is 降し日.
+// The billing class's name shows on the receipt and payment lists: "1" is 降し日, also
+// while the shared list of billing classes is narrowed to "0".
 TEST_F(LookupFieldsTest, ReceiptAndPaymentListsNameTheBillingClass) {
+    Dataset& classes = dm1.view(QStringLiteral("f_SeikyuK"));
+    classes.setFilter(QStringLiteral("FDATA = '0'"));
+    classes.setFiltered(true);
+    classes.open();
+    ASSERT_EQ(classes.recordCount(), 1);
     struct Case {
         DataModule* module;
         const char* view;

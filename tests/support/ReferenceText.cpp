@@ -9,8 +9,11 @@ namespace vantir::test {
 
 ::testing::AssertionResult matchesReference(const QString& actual, const char* testSourceFile,
                                             const QString& referenceName) {
-    const QDir folder(
-        QFileInfo(QString::fromUtf8(testSourceFile)).dir().filePath(QStringLiteral("reference")));
+    // __FILE__ is relative to the build directory when the build lies inside the sources
+    // ("../tests/..."), while ctest runs a test program in build/tests.
+    const QString source =
+        QDir(QStringLiteral(VANTIR_BUILD_DIR)).filePath(QString::fromUtf8(testSourceFile));
+    const QDir folder(QFileInfo(source).dir().filePath(QStringLiteral("reference")));
     const QString path = folder.filePath(referenceName);
     if (qEnvironmentVariableIntValue("VANTIR_UPDATE_REFERENCES") == 1) {
         folder.mkpath(QStringLiteral("."));

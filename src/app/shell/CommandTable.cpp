@@ -13,6 +13,8 @@ struct Row {
     const char* command;
     const char* mode;
     const char* report;
+    // A hidden button keeps its command; only a click on a shown button reaches it.
+    bool visible = true;
 };
 
 // Screens opened under a mode name; the report name goes to the selection screens that
@@ -63,7 +65,7 @@ constexpr Row kScreens[] = {
     {7, 3, "支払先リスト印刷", "Act_QR_Hari_Lst", "QR_Hari_Lst", "QR_Hari_Lst"},
     {7, 4, "売掛・買掛一覧表", "Act_QR_Kake_Rep", "QR_Kake_Rep", "QR_Kake_Rep"},
     // Wired to a button that group 7 hides, so no menu choice reaches it.
-    {7, 5, "", "Act_QR_Furi_Den", "QR_Furi_Den", "QR_Furi_Den"},
+    {7, 5, "", "Act_QR_Furi_Den", "QR_Furi_Den", "QR_Furi_Den", /*visible=*/false},
     {8, 1, "取引先マスタ", "Act_Tokui_mas", "Tokui_mas", ""},
     {8, 2, "担当者マスタ", "Act_Tan_mas", "Tan_mas", ""},
     {8, 3, "担当店マスタ", "Act_Ten_mas", "Ten_mas", ""},
@@ -90,7 +92,7 @@ CommandTable::CommandTable() {
         command.modeName = text(row.mode);
         command.reportName = text(row.report);
         command.kind = CommandKind::OpenScreen;
-        command.visible = command.commandName != QStringLiteral("Act_QR_Furi_Den");
+        command.visible = row.visible;
         commands_.append(command);
     }
 

@@ -17,6 +17,7 @@
 #include "platform/db/DbError.h"
 #include "platform/system/Clock.h"
 #include "platform/system/Messages.h"
+#include "platform/ui/JapaneseLocale.h"
 
 namespace vantir {
 
@@ -79,6 +80,7 @@ MainWindow::MainWindow(const CommandTable& table, ScreenContext shared, QString 
     auto* side = new QVBoxLayout;
     calendar_ = new QCalendarWidget(central);
     calendar_->setObjectName(QStringLiteral("MonthCalendar1"));
+    JapaneseLocale::applyTo(*calendar_);
     connect(calendar_, &QCalendarWidget::clicked, this,
             [this](QDate day) { shared_.state.EditDate = formatYyMmDd(day); });
     side->addWidget(calendar_);

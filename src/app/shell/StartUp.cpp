@@ -6,6 +6,7 @@
 
 #include "data/DatabaseFiles.h"
 #include "data/FreshDatabase.h"
+#include "data/WorkingCopy.h"
 #include "maintenance/rules/DatabaseLocation.h"
 #include "maintenance/rules/DatabaseUpgrade.h"
 #include "platform/db/Database.h"
@@ -149,14 +150,8 @@ void StartUp::registerWorkingCopy() {
 }
 
 bool StartUp::refreshWorkingCopy(Connection& mainDatabase, const QString& workingCopy) {
-    // The snapshot replaces the old copy only when it is complete, so a failure leaves
-    // the previous working copy in place instead of none.
-    try {
-        mainDatabase.snapshotTo(workingCopy);
-        return true;
-    } catch (const DbError&) {
-        return false;
-    }
+    // A failure leaves the previous working copy in place instead of none.
+    return WorkingCopy::snapshot(mainDatabase, workingCopy).ok;
 }
 
 void StartUp::refreshOlderWorkingCopy() {

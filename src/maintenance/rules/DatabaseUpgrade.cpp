@@ -1,6 +1,7 @@
 #include "maintenance/rules/DatabaseUpgrade.h"
 
 #include "data/BatchMove.h"
+#include "data/FlgDataRows.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/Database.h"
@@ -75,19 +76,7 @@ void DatabaseUpgrade::rebuildCodeTable() {
     execute({QStringLiteral("CREATE Table FLG_DATA"),
              QStringLiteral("(FCODE INT,GCODE INT,GNAME VARCHAR(10),"),
              QStringLiteral("FDATA CHAR(2),FNAME VARCHAR(20))")});
-    const QStringList codeRows = {
-        QStringLiteral("VALUES (1,1,'f_siteF','1','自社締日')"),
-        QStringLiteral("VALUES (2,1,'f_siteF','2','通常')"),
-        QStringLiteral("VALUES (3,1,'f_siteF','3','相手締相殺')"),
-        QStringLiteral("VALUES (4,2,'f_YokinF','1','普通')"),
-        QStringLiteral("VALUES (5,2,'f_YokinF','2','当座')"),
-        QStringLiteral("VALUES (6,3,'f_SeikyuK','0','通常')"),
-        QStringLiteral("VALUES (7,3,'f_SeikyuK','1','降し日')"),
-    };
-    for (const QString& values : codeRows) {
-        execute({QStringLiteral("INSERT INTO FLG_DATA"),
-                 QStringLiteral("(FCODE,GCODE,GNAME,FDATA,FNAME)"), values});
-    }
+    FlgDataRows::insertInto(connection);
     guard.commit();
     changes_ << QStringLiteral("FLG_DATA: rebuilt with its 7 code rows (had %1)").arg(rows);
 }

@@ -309,10 +309,10 @@ Result Dataset::setText(const QString& column, const QString& text) {
     return setValue(column, QVariant(text));
 }
 
-void Dataset::addLookupField(const ColumnInfo& field, Dataset& source, const QString& keyColumn,
-                             const QString& sourceKey, const QString& resultColumn) {
+void Dataset::addLookupField(const ColumnInfo& field, std::shared_ptr<const LookupSource> source,
+                             const QString& keyColumn, const QString& resultColumn) {
     lookups_.push_back(
-        std::make_unique<LookupField>(field, source, keyColumn, sourceKey, resultColumn));
+        std::make_unique<LookupField>(field, std::move(source), keyColumn, resultColumn));
     fields_.append(field);
 }
 

@@ -104,10 +104,10 @@ class Dataset {
     Result clear(const QString& column) { return setValue(column, QVariant()); }
 
     // A looked-up field: shown as a read-only column of this dataset, its value taken
-    // from resultColumn of the row of source whose sourceKey equals this row's keyColumn
-    // (NULL when none does). source is opened when needed.
-    void addLookupField(const ColumnInfo& field, Dataset& source, const QString& keyColumn,
-                        const QString& sourceKey, const QString& resultColumn);
+    // from resultColumn of the source row whose key equals this row's keyColumn (NULL
+    // when none does). Several fields may share one source.
+    void addLookupField(const ColumnInfo& field, std::shared_ptr<const LookupSource> source,
+                        const QString& keyColumn, const QString& resultColumn);
 
     // --- Editing ---------------------------------------------------------------------
     // Throw DbError on a closed or read-only dataset.

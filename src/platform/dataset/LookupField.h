@@ -1,22 +1,22 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QVariant>
+#include <memory>
 
 #include "platform/db/ColumnType.h"
 
 namespace vantir {
 
-class Dataset;
+class LookupSource;
 
-// A value shown in one dataset but taken from another by key (the customer's postal code
-// and address on an invoice line, the billing-kind name on a receipt row). The source's
-// key/result pairs are read once and read again whenever the source's rows change.
+// A value shown in one dataset but taken from another table by key (the customer's postal
+// code and address on an invoice line, the billing-kind name on a receipt row): the
+// resultColumn of the source row whose key equals this row's keyColumn.
 class LookupField {
   public:
-    LookupField(const ColumnInfo& field, Dataset& source, QString keyColumn, QString sourceKey,
-                QString resultColumn);
+    LookupField(const ColumnInfo& field, std::shared_ptr<const LookupSource> source,
+                QString keyColumn, QString resultColumn);
 
     const ColumnInfo& field() const { return field_; }
     const QString& keyColumn() const { return keyColumn_; }
@@ -25,16 +25,10 @@ class LookupField {
     QVariant valueFor(const QVariant& key) const;
 
   private:
-    void readSource() const;
-
     ColumnInfo field_;
-    Dataset& source_;
+    std::shared_ptr<const LookupSource> source_;
     QString keyColumn_;
-    QString sourceKey_;
     QString resultColumn_;
-    mutable QHash<QString, QVariant> results_;
-    mutable quint64 readAtGeneration_ = 0;
-    mutable bool read_ = false;
 };
 
 }  // namespace vantir

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,9 @@ namespace {
 
 // How long a statement waits for a lock another connection holds before failing.
 constexpr int busyTimeoutMs = 5000;
+
+// Every opening of a database file gets a number of its own, for DataStamp.
+std::atomic<quint64> openings{0};
 
 QString engineMessage(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
 
@@ -86,6 +90,10 @@ void Connection::open(const QString& path, bool create) {
     if (rc == SQLITE_OK) {
         sqlite3_extended_result_codes(db, 1);
         sqlite3_busy_timeout(db, busyTimeoutMs);
+        // A double-quoted run is a name, never text taken for an unknown name (Jet's
+        // double-quoted text is refused instead, see jetDoubleQuotedTextRefusal).
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
         // A file that is no database is found out here, not by the first screen.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_schema", nullptr, nullptr, nullptr);
     }
@@ -102,6 +110,7 @@ void Connection::open(const QString& path, bool create) {
     }
     db_ = db;
     path_ = path;
+    opening_ = ++openings;
 }
 
 void Connection::close() {
@@ -117,8 +126,11 @@ Statement Connection::prepare(const QString& sql) {
     const QByteArray utf8 = translateJetSql(sql).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, &tail) != SQLITE_OK)
-        throw DbError(engineMessage(db));
+    if (sqlite3_prepare_v2(db, utf8.constData(), int(utf8.size()), &stmt, &tail) != SQLITE_OK) {
+        const QString message = engineMessage(db);
+        const QString refusal = jetDoubleQuotedTextRefusal(sql, message);
+        throw DbError(refusal.isEmpty() ? message : refusal);
+    }
     if (!stmt) {
         throw DbError(QStringLiteral("Invalid SQL statement: the statement is empty"));
     }
@@ -169,6 +181,15 @@ void Connection::rollback() {
 }
 
 bool Connection::inTransaction() const { return db_ && !sqlite3_get_autocommit(db_); }
+
+DataStamp Connection::dataStamp() const {
+    sqlite3* db = openHandle(db_);
+    // Unlike the connection's change count, the file's version also moves with dropped
+    // and re-created tables and with work committed by other connections.
+    unsigned int fileVersion = 0;
+    sqlite3_file_control(db, "main", SQLITE_FCNTL_DATA_VERSION, &fileVersion);
+    return {opening_, fileVersion, sqlite3_total_changes64(db), inTransaction()};
+}
 
 void Connection::snapshotTo(const QString& destinationPath) {
     sqlite3* db = openHandle(db_);

@@ -13,6 +13,19 @@ struct sqlite3;
 
 namespace vantir {
 
+// What a connection can tell of its database's state, to know whether values read from it
+// may have gone stale: two equal stamps of one connection mean that no row or table of the
+// file changed in between, whether through this connection (rows written inside an open
+// transaction count too) or through another whose work was committed and has since been
+// seen by a read. Reconnecting gives a stamp unequal to every earlier one.
+struct DataStamp {
+    quint64 connection = 0;      // which opening of a database file
+    quint32 fileVersion = 0;     // the file's change counter as the engine last saw it
+    qint64 changes = 0;          // rows this connection has written since it opened
+    bool inTransaction = false;  // rows read now may still be rolled back
+    bool operator==(const DataStamp&) const = default;
+};
+
 // Named parameters of a statement, written ":KCODE" in the SQL and "KCODE" here.
 using Params = std::vector<std::pair<QString, QVariant>>;
 
@@ -58,10 +71,14 @@ class Connection {
     // connection may be writing (SQLite backup API). The destination is replaced.
     void snapshotTo(const QString& destinationPath);
 
+    // The database's state now (throws DbError when the connection is not open).
+    DataStamp dataStamp() const;
+
     sqlite3* handle() const { return db_; }
 
   private:
     sqlite3* db_ = nullptr;
+    quint64 opening_ = 0;
     QString path_;
 };
 

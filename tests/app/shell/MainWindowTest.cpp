@@ -18,6 +18,8 @@
 #include "data/DataModule1.h"
 #include "data/DataModule2.h"
 #include "data/HookTargets.h"
+#include "support/CalendarTexts.h"
+#include "support/ScopedDefaultLocale.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestProgramDir.h"
 
@@ -270,6 +272,16 @@ TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
         EXPECT_FALSE(partners.isNull()) << group << command;
         EXPECT_EQ(state.EditPName, "Tokui_mas") << group << command;
     }
+}
+
+// The calendar names months and weekdays in Japanese on a machine of any locale.
+TEST_F(MainWindowTest, TheCalendarSpeaksJapaneseWhateverTheSystemLocale) {
+    const ScopedDefaultLocale system(QLocale::c());
+    start();
+    auto* calendar = window->findChild<QCalendarWidget*>("MonthCalendar1");
+    ASSERT_NE(calendar, nullptr);
+    EXPECT_EQ(calendarTexts(*calendar),
+              (QStringList{"12月", "日", "月", "火", "水", "木", "金", "土"}));
 }
 
 TEST_F(MainWindowTest, TheClickedDayIsKeptForTheEntryScreens) {

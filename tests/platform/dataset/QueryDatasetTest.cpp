@@ -1,4 +1,5 @@
 #include "DatasetFixture.h"
+#include "platform/dataset/LookupSource.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
@@ -123,23 +124,26 @@ class LookupFieldTest : public QueryDatasetTest {
         execute(QStringLiteral("CREATE TABLE HIMAS3 (KCODE VARCHAR(6), KZIP VARCHAR(8))"));
         execute(QStringLiteral("INSERT INTO HIMAS3 VALUES ('000012', '100-0001')"));
         execute(QStringLiteral("INSERT INTO HIMAS3 VALUES ('000013', NULL)"));
-        slips.addLookupField({QStringLiteral("KZIP"), ColumnType::Text, 8}, partners,
-                             QStringLiteral("KCODE"), QStringLiteral("KCODE"),
-                             QStringLiteral("KZIP"));
+        execute(QStringLiteral("INSERT INTO HIMAS3 VALUES ('000012', '999-9999')"));
+        slips.addLookupField({QStringLiteral("KZIP"), ColumnType::Text, 8}, source,
+                             QStringLiteral("KCODE"), QStringLiteral("KZIP"));
     }
 
+    std::shared_ptr<LookupSource> source = std::make_shared<LookupSource>(
+        database, QStringLiteral("HIMAS3"), QStringLiteral("SELECT KCODE, KZIP FROM HIMAS3"),
+        QStringLiteral("KCODE"));
     TableDataset partners{database, QStringLiteral("HIMAS3"), QStringLiteral("HIMAS3"),
                           QStringLiteral("KCODE")};
     TableDataset slips{database, QStringLiteral("WK_SEIKYU"), QStringLiteral("HITRAN1"),
                        QStringLiteral("CODE")};
 };
 
+// The first source row of a key wins; the field is shown, found by and never written.
 TEST_F(LookupFieldTest, ShowsTheSourcesValueByKey) {
     addSlip("03/05/22", "13", "000099");
     slips.open();
     EXPECT_EQ(slips.fields().last().name, QStringLiteral("KZIP"));
     EXPECT_EQ(columnOf(slips, "KZIP"), QStringList({"100-0001", "<NULL>", "100-0001", "<NULL>"}));
-    EXPECT_TRUE(partners.isOpen());  // opened when first needed
     EXPECT_TRUE(slips.locate(QStringLiteral("KZIP"), QStringLiteral("100-0001")));
     EXPECT_EQ(slips.text("CODE"), QStringLiteral("10"));
 
@@ -149,6 +153,8 @@ TEST_F(LookupFieldTest, ShowsTheSourcesValueByKey) {
     EXPECT_EQ(slips.state(), DatasetState::Browse);
 }
 
+// The source is read again after any change of the database: a record posted through a
+// view, a statement, a change rolled back, the work of another connection.
 TEST_F(LookupFieldTest, FollowsTheBufferAndTheSourcesChanges) {
     slips.open();
     slips.append();
@@ -156,12 +162,44 @@ TEST_F(LookupFieldTest, FollowsTheBufferAndTheSourcesChanges) {
     ASSERT_TRUE(slips.setText(QStringLiteral("KCODE"), QStringLiteral("000012")));
     EXPECT_EQ(slips.text(QStringLiteral("KZIP")), QStringLiteral("100-0001"));
     slips.cancel();
+    ASSERT_TRUE(slips.locate(QStringLiteral("CODE"), QStringLiteral("11")));  // 000013
 
+    const auto zip = [this] { return slips.text(QStringLiteral("KZIP")); };
+    partners.open();
     ASSERT_TRUE(partners.locate(QStringLiteral("KCODE"), QStringLiteral("000013")));
     ASSERT_TRUE(partners.setText(QStringLiteral("KZIP"), QStringLiteral("200-0002")));
     ASSERT_TRUE(partners.post());
-    ASSERT_TRUE(slips.locate(QStringLiteral("CODE"), QStringLiteral("11")));
-    EXPECT_EQ(slips.text(QStringLiteral("KZIP")), QStringLiteral("200-0002"));
+    EXPECT_EQ(zip(), QStringLiteral("200-0002"));
+
+    execute(QStringLiteral("UPDATE HIMAS3 SET KZIP = '300-0003' WHERE KCODE = '000013'"));
+    EXPECT_EQ(zip(), QStringLiteral("300-0003"));
+
+    Connection& connection = database.connection();
+    connection.begin();
+    execute(QStringLiteral("UPDATE HIMAS3 SET KZIP = '400-0004' WHERE KCODE = '000013'"));
+    EXPECT_EQ(zip(), QStringLiteral("400-0004"));
+    connection.rollback();
+    EXPECT_EQ(zip(), QStringLiteral("300-0003"));
+
+    Connection other;
+    other.open(path(), /*create=*/false);
+    other.execute(QStringLiteral("UPDATE HIMAS3 SET KZIP = '500-0005' WHERE KCODE = '000013'"));
+    slips.refresh();  // the screen reads its own rows again
+    EXPECT_EQ(zip(), QStringLiteral("500-0005"));
+
+    // A source without the column asked for names both.
+    slips.close();
+    TableDataset wrong{database, QStringLiteral("WK_SEIKYU"), QStringLiteral("HITRAN1")};
+    wrong.addLookupField({QStringLiteral("KTEL"), ColumnType::Text, 12}, source,
+                         QStringLiteral("KCODE"), QStringLiteral("KTEL"));
+    wrong.open();
+    try {
+        wrong.value(QStringLiteral("KTEL"));
+        ADD_FAILURE() << "read";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains("HIMAS3")) << error.message().toStdString();
+        EXPECT_TRUE(error.message().contains("KTEL")) << error.message().toStdString();
+    }
 }
 
 }  // namespace

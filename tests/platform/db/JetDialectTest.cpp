@@ -1,4 +1,5 @@
 #include "TempDatabase.h"
+#include "platform/db/DbError.h"
 #include "platform/db/JetDialect.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/db/Statement.h"
@@ -126,6 +127,86 @@ TEST_F(JetDialectTest, JetStatementsRunAsWritten) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.lines.join(QLatin1Char('\n')).toStdString());
         EXPECT_EQ(outcome(db, step.lines), step.expected);
+    }
+}
+
+// Jet forms SQLite would read with another meaning are refused with a message naming the
+// form, before anything runs; the same characters inside text or comments are only text.
+TEST_F(JetDialectTest, RefusesJetFormsThatWouldGiveAnotherResult) {
+    run({{"CREATE TABLE HIMAS3 (KCODE VARCHAR(6),KNAME VARCHAR(30),KADD1 VARCHAR(40))"},
+         {"INSERT INTO HIMAS3 VALUES ('000001','東京運送','港区')"}});
+    const struct {
+        const char* sql;
+        const char* named;  // what the message must show of the form
+    } refused[] = {
+        {"SELECT 'a' & 'b'", "& による文字列の連結"},
+        {"SELECT KNAME & KADD1 FROM HIMAS3", "& による文字列の連結"},
+        {"SELECT TOP 5 * FROM HIMAS3 ORDER BY KCODE", "TOP 5"},
+        {"SELECT DISTINCT top 1 KCODE FROM HIMAS3", "TOP 1"},
+        {"SELECT * FROM HIMAS3 WHERE CvDate(KADD1) >= #03/05/20#", "日付 #03/05/20#"},
+        {"SELECT * FROM HIMAS3 WHERE KNAME LIKE '東京*'", "LIKE '東京*' の *"},
+        {"SELECT * FROM HIMAS3 WHERE KNAME NOT Like\n'*運送'", "LIKE '*運送' の *"},
+        {"SELECT * FROM HIMAS3 WHERE KNAME = \"東京運送\"", "二重引用符の文字列 \"東京運送\""},
+        {"UPDATE HIMAS3 SET KADD1 = \"港区\" WHERE KCODE = '000001'",
+         "二重引用符の文字列 \"港区\""},
+        {"INSERT INTO HIMAS3 (KCODE) VALUES (\"000002\")", "二重引用符の文字列 \"000002\""},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.sql);
+        try {
+            db.prepare(QString::fromUtf8(c.sql));
+            ADD_FAILURE() << "ran";
+        } catch (const DbError& error) {
+            EXPECT_TRUE(error.message().startsWith("この SQL の書き方には対応していません: "))
+                << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QString::fromUtf8(c.named)))
+                << error.message().toStdString();
+        }
+    }
+    EXPECT_EQ(db.scalar("SELECT COUNT(*) FROM HIMAS3 WHERE KADD1 = '港区'").toInt(), 1);
+
+    const struct {
+        const char* sql;
+        QVariant expected;
+    } allowed[] = {
+        {"SELECT 'a' || 'b'", "ab"},
+        {"SELECT 'A&B #1# TOP 5 \"x\"' -- & TOP 5 #1#", "A&B #1# TOP 5 \"x\""},
+        {"SELECT COUNT(*) FROM HIMAS3 WHERE KNAME LIKE '東京%'", qint64(1)},
+        {"SELECT COUNT(*) FROM HIMAS3 WHERE KNAME = '*'", qint64(0)},
+        {"SELECT KCODE FROM HIMAS3 ORDER BY KCODE LIMIT 1", "000001"},
+        {"SELECT 6 * 7", qint64(42)},
+    };
+    for (const auto& c : allowed) {
+        EXPECT_EQ(outcome(db, {QString::fromUtf8(c.sql)}), c.expected) << c.sql;
+    }
+}
+
+// The names the program quotes (a copied column "HWRK1.SIME") stay names wherever they
+// stand, also on the right of a comparison, as a record filter may put them.
+TEST_F(JetDialectTest, QuotedNamesStayNames) {
+    const QString copied = sqlIdentifier(QStringLiteral("HWRK1.SIME"));
+    ASSERT_EQ(copied, "\"HWRK1.SIME\"");
+    const struct {
+        QString sql;
+        QVariant expected;
+    } steps[] = {
+        {"CREATE TABLE HWRK9 (KCODE VARCHAR(6)," + copied + " VARCHAR(2),SIME VARCHAR(2))",
+         qint64(0)},
+        {"INSERT INTO HWRK9 (KCODE," + copied + ",SIME) VALUES ('000001','20','20')", qint64(1)},
+        {"INSERT INTO HWRK9 (KCODE," + copied + ",SIME) VALUES ('000002','99','15')", qint64(1)},
+        {"SELECT " + copied + " FROM HWRK9 WHERE " + copied + " = '99'", "99"},
+        {"SELECT KCODE FROM HWRK9 WHERE SIME = " + copied, "000001"},
+        {"UPDATE HWRK9 SET " + copied + " = '15' WHERE (" + copied + " = SIME)", qint64(1)},
+    };
+    for (const auto& step : steps) {
+        EXPECT_EQ(outcome(db, {step.sql}), step.expected) << step.sql.toStdString();
+    }
+    // A quoted name the table lacks is reported as the text it may have been meant as.
+    try {
+        db.prepare("SELECT \"HWRK1.SAIT\" FROM HWRK9");
+        ADD_FAILURE() << "ran";
+    } catch (const DbError& error) {
+        EXPECT_TRUE(error.message().contains("HWRK1.SAIT")) << error.message().toStdString();
     }
 }
 
