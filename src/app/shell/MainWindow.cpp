@@ -11,7 +11,7 @@
 
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
-#include "app/shell/ReportLayoutSwitches.h"
+#include "common/printing/ReportLayoutSwitches.h"
 #include "data/AppState.h"
 #include "platform/dates/DateText.h"
 #include "platform/db/DbError.h"

@@ -43,7 +43,7 @@ QString dumpPageModel(const PageModel& model) {
     const PageSetup& setup = model.pageSetup;
     const PageMargins& m = setup.margins();
     QStringList lines;
-    lines << QStringLiteral("paper %1 %2 margins %3 %4 %5 %6")
+    lines << QStringLiteral("paper %1 %2 margins top %3 bottom %4 left %5 right %6")
                  .arg(size(setup.pageSize()),
                       setup.orientation() == PageOrientation::Landscape
                           ? QStringLiteral("landscape")

@@ -8,7 +8,7 @@ struct PageModel;
 
 // A page model as plain text, one item a line, for comparing a laid-out report with a
 // reference file kept beside its test:
-//   paper 210x297 portrait margins 10 10 10 10
+//   paper 210x297 portrait margins top 10 bottom 10 left 10 right 10
 //   page 1
 //   text 10,10 60x6 center bold 14 "入金伝票一覧表"
 //   line 10,16 200,16 0.2

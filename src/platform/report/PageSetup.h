@@ -9,7 +9,8 @@ namespace vantir {
 
 enum class PageOrientation { Portrait, Landscape };
 
-// Margins in millimetres from the paper's edges.
+// Margins in millimetres from the paper's edges, written by name as the layouts give them:
+//   PageSetup::continuousForm({.top = 10, .bottom = 10, .left = 15, .right = 9})
 struct PageMargins {
     double top = 10.0;
     double bottom = 10.0;

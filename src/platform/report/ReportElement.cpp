@@ -82,6 +82,10 @@ ReportElement& ReportElement::mask(const QString& pattern) {
     return *this;
 }
 
+ReportElement& ReportElement::amount() {
+    return mask(QStringLiteral("#,##0")).align(Qt::AlignRight);
+}
+
 ReportElement& ReportElement::font(const ReportFont& font) {
     font_ = font;
     return *this;

@@ -15,7 +15,7 @@ namespace vantir {
 // over it, a sum or count), the page number, a line, a box, or a vertical rule from the
 // band's top to its bottom. Positions and sizes are millimetres from the band's top left.
 //
-//   band.add(ReportElement::column("UKING", 120, 0, 25, 5).mask("#,##0").align(Qt::AlignRight));
+//   band.add(ReportElement::column("UKING", 120, 0, 25, 5).amount());
 class ReportElement {
   public:
     enum class Kind { Text, Value, PageNumber, Line, Box, VerticalRule };
@@ -38,6 +38,8 @@ class ReportElement {
 
     ReportElement& align(Qt::Alignment alignment);  // horizontal; texts are centred vertically
     ReportElement& mask(const QString& pattern);    // throws ReportError for an unknown mask
+    // Yen as every printout writes it: the mask "#,##0", right-aligned in its box.
+    ReportElement& amount();
     ReportElement& font(const ReportFont& font);
     ReportElement& pointSize(double points);
     ReportElement& bold(bool on = true);

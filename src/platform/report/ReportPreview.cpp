@@ -92,7 +92,11 @@ ReportPreview::~ReportPreview() = default;
 
 ReportPreview* ReportPreview::open(const ReportDefinition& definition, ReportCursor& rows,
                                    QWidget* parent) {
-    auto* preview = new ReportPreview(ReportLayout::run(definition, rows), parent);
+    return open(ReportLayout::run(definition, rows), parent);
+}
+
+ReportPreview* ReportPreview::open(PageModel model, QWidget* parent) {
+    auto* preview = new ReportPreview(std::move(model), parent);
     preview->setAttribute(Qt::WA_DeleteOnClose);
     preview->show();
     return preview;

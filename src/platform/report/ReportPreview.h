@@ -31,6 +31,8 @@ class ReportPreview : public QWidget {
     // closed. Throws what ReportLayout::run throws.
     static ReportPreview* open(const ReportDefinition& definition, ReportCursor& rows,
                                QWidget* parent = nullptr);
+    // The preview of pages already laid out, shown the same way.
+    static ReportPreview* open(PageModel model, QWidget* parent = nullptr);
 
     const PageModel& pageModel() const { return model_; }
     int pageCount() const { return int(model_.pages.size()); }

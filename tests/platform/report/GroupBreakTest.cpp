@@ -13,6 +13,9 @@ struct BreakCase {
     int expected;
 };
 
+// Names the case in test output (and in the test's registered name) instead of its bytes.
+void PrintTo(const BreakCase& c, std::ostream* os) { *os << c.name; }
+
 class GroupBreakTest : public ::testing::TestWithParam<BreakCase> {};
 
 TEST_P(GroupBreakTest, FindsTheOutermostGroupThatChanged) {

@@ -14,8 +14,9 @@ namespace {
 // header with number, title and print date; per customer the column heads; one line a
 // receipt; a running total after each customer and at the foot of every page.
 ReportDefinition continuousReceiptList() {
-    ReportDefinition report(QStringLiteral("入金伝票一覧表"),
-                            PageSetup::continuousForm({10, 10, 15, 9}));
+    ReportDefinition report(
+        QStringLiteral("入金伝票一覧表"),
+        PageSetup::continuousForm({.top = 10, .bottom = 10, .left = 15, .right = 9}));
     report.setPageHeader(14)
         .add(ReportElement::pageNumber(0, 0, 20, 5, QStringLiteral("%1 / %2 頁")))
         .add(ReportElement::text(QStringLiteral("入金伝票一覧表"), 60, 0, 96, 7)
@@ -39,23 +40,18 @@ ReportDefinition continuousReceiptList() {
                 return QVariant(r.text("KCODE") + QLatin1Char(' ') + r.text("KNAME"));
             },
             26, 0, 74, 5))
-        .add(ReportElement::column(QStringLiteral("UKING"), 100, 0, 35, 5)
-                 .mask(QStringLiteral("#,##0"))
-                 .align(Qt::AlignRight))
+        .add(ReportElement::column(QStringLiteral("UKING"), 100, 0, 35, 5).amount())
         .add(ReportElement::column(QStringLiteral("BIKO"), 141, 0, 75, 5))
         .add(ReportElement::verticalRule(25))
         .add(ReportElement::verticalRule(140));
     customer.setFooter(6)
         .addSum(QStringLiteral("UKING_TOTAL"), QStringLiteral("UKING"), AggregateReset::Running)
         .add(ReportElement::aggregate(QStringLiteral("UKING_TOTAL"), 100, 0, 35, 5)
-                 .mask(QStringLiteral("#,##0"))
-                 .align(Qt::AlignRight)
+                 .amount()
                  .underline());
     report.setPageFooter(6)
         .addSum(QStringLiteral("UKING_RUNNING"), QStringLiteral("UKING"), AggregateReset::Running)
-        .add(ReportElement::aggregate(QStringLiteral("UKING_RUNNING"), 100, 0, 35, 5)
-                 .mask(QStringLiteral("#,##0"))
-                 .align(Qt::AlignRight));
+        .add(ReportElement::aggregate(QStringLiteral("UKING_RUNNING"), 100, 0, 35, 5).amount());
     return report;
 }
 

@@ -47,6 +47,9 @@ struct PaginationCase {
     QList<int> rowsPerPage;
 };
 
+// Names the case in test output (and in the test's registered name) instead of its bytes.
+void PrintTo(const PaginationCase& c, std::ostream* os) { *os << c.name; }
+
 class PaginationTest : public ::testing::TestWithParam<PaginationCase> {};
 
 // A4 portrait, 10 mm margins: 277 mm inside; page header and footer 10 mm each leave
@@ -106,6 +109,8 @@ struct PaperCase {
     QSizeF pageSize;
 };
 
+void PrintTo(const PaperCase& c, std::ostream* os) { *os << c.name; }
+
 class PaperTest : public ::testing::TestWithParam<PaperCase> {};
 
 TEST_P(PaperTest, PlacesBandsInsideTheMarginsOfThePaper) {
@@ -130,14 +135,16 @@ TEST_P(PaperTest, PlacesBandsInsideTheMarginsOfThePaper) {
 
 INSTANTIATE_TEST_SUITE_P(
     Papers, PaperTest,
-    ::testing::Values(PaperCase{"A4Portrait",
-                                PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
-                                QSizeF(210, 297)},
-                      PaperCase{"A4Landscape",
-                                PageSetup::a4(PageOrientation::Landscape, {6, 10, 8, 8}),
-                                QSizeF(297, 210)},
-                      PaperCase{"ContinuousForm", PageSetup::continuousForm({10, 10, 15, 9}),
-                                QSizeF(240, 279.4)}),
+    ::testing::Values(
+        PaperCase{"A4Portrait", PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
+                  QSizeF(210, 297)},
+        PaperCase{"A4Landscape",
+                  PageSetup::a4(PageOrientation::Landscape,
+                                {.top = 6, .bottom = 10, .left = 8, .right = 8}),
+                  QSizeF(297, 210)},
+        PaperCase{"ContinuousForm",
+                  PageSetup::continuousForm({.top = 10, .bottom = 10, .left = 15, .right = 9}),
+                  QSizeF(240, 279.4)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- Groups and sums ------------------------------------------------------------------
@@ -167,9 +174,7 @@ ReportDefinition receiptList() {
         .addCount(QStringLiteral("TOTAL_COUNT"))
         .add(ReportElement::text(QStringLiteral("件数"), 0, 0, 20, 5))
         .add(ReportElement::aggregate(QStringLiteral("TOTAL_COUNT"), 20, 0, 20, 5))
-        .add(ReportElement::aggregate(QStringLiteral("TOTAL_UKING"), 40, 0, 30, 5)
-                 .mask(QStringLiteral("#,##0"))
-                 .align(Qt::AlignRight));
+        .add(ReportElement::aggregate(QStringLiteral("TOTAL_UKING"), 40, 0, 30, 5).amount());
     return report;
 }
 
@@ -350,8 +355,9 @@ TEST(ReportBandsTest, ASummaryThatForcesANewPageOrSitsAtTheFoot) {
 TEST(ReportBandsTest, DetailInColumnsFillsAcrossThenDownThenANewPage) {
     // Labels: 3 across, 68.5 mm wide and 43.4 mm high; 6 rows of labels on A4 with 7 mm
     // margins top and bottom (283 mm).
-    ReportDefinition report(QStringLiteral("取引先ラベル"),
-                            PageSetup::a4(PageOrientation::Portrait, {7, 7, 2, 2}));
+    ReportDefinition report(
+        QStringLiteral("取引先ラベル"),
+        PageSetup::a4(PageOrientation::Portrait, {.top = 7, .bottom = 7, .left = 2, .right = 2}));
     report.setDetail(43.4).setColumns(3, 68.5).add(
         ReportElement::column(QStringLiteral("CODE"), 5, 5, 50, 5));
     RowListCursor rows = numberedRows(20);

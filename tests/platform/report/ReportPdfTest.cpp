@@ -46,9 +46,7 @@ ReportDefinition japaneseInvoice() {
             [](const ReportContext& r) { return QVariant(r.text("KNAME") + "  御中"); }, 0, 0, 90,
             8))
         .add(ReportElement::column(QStringLiteral("HATTI"), 0, 10, 60, 6))
-        .add(ReportElement::column(QStringLiteral("UKING"), 100, 10, 40, 6)
-                 .mask(QStringLiteral("#,##0"))
-                 .align(Qt::AlignRight));
+        .add(ReportElement::column(QStringLiteral("UKING"), 100, 10, 40, 6).amount());
     return report;
 }
 

@@ -17,8 +17,9 @@ namespace {
 
 // A three-page list: one row of 100 mm per page on A4 landscape.
 PageModel threePages() {
-    ReportDefinition report(QStringLiteral("配車入力確認表"),
-                            PageSetup::a4(PageOrientation::Landscape, {6, 10, 8, 8}));
+    ReportDefinition report(
+        QStringLiteral("配車入力確認表"),
+        PageSetup::a4(PageOrientation::Landscape, {.top = 6, .bottom = 10, .left = 8, .right = 8}));
     report.setDetail(100).add(ReportElement::column(QStringLiteral("CODE"), 0, 0, 50, 5));
     RowListCursor rows({QStringLiteral("CODE")});
     rows.addRow({QStringLiteral("一")})

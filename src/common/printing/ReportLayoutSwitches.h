@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace vantir {
 
 class DataModule1;
@@ -9,5 +11,10 @@ struct AppState;
 // (the "2" layouts of the paired printouts) and EditRpt_Flg2 (the invoice forms). A change
 // saved on the company screen takes effect at the next start. Throws DbError.
 void readReportLayoutSwitches(DataModule1& dm1, AppState& state);
+
+// Which layout of a paired printout the switch selects: its twin on the continuous form
+// (the name followed by "2", "QR_Nyukin2") when EditRpt_Flg is "1", the plain A4 layout
+// for any other value.
+QString chosenLayout(const QString& printout, const AppState& state);
 
 }  // namespace vantir

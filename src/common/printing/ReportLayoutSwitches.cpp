@@ -1,4 +1,4 @@
-#include "app/shell/ReportLayoutSwitches.h"
+#include "common/printing/ReportLayoutSwitches.h"
 
 #include "data/AppState.h"
 #include "data/DataModule1.h"
@@ -15,6 +15,10 @@ void readReportLayoutSwitches(DataModule1& dm1, AppState& state) {
         state.EditRpt_Flg2 = company.text(QStringLiteral("RPT_FLG2"));
     }
     company.close();
+}
+
+QString chosenLayout(const QString& printout, const AppState& state) {
+    return state.EditRpt_Flg == QLatin1String("1") ? printout + QLatin1Char('2') : printout;
 }
 
 }  // namespace vantir

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace vantir {
+
+// What was chosen for a printout, in its selection dialog or by the options of the
+// command line that carry the same names everywhere. A value not given is empty; dates
+// are "yy/mm/dd", months "yy/mm", closing days "01" to "28" or "99".
+struct PrintSelection {
+    QString date;   // --date
+    QString kind;   // --kind: one of the printout's kinds (which date of the slip)
+    QString sime;   // --sime: the closing day
+    QString month;  // --month
+    QString from;   // --from and --to: a range of codes
+    QString to;
+    QString since;  // --since and --until: a range of dates
+    QString until;
+    QString partner;  // --partner: one customer or carrier code
+};
+
+}  // namespace vantir
