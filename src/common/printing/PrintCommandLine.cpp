@@ -37,12 +37,16 @@ const OptionForm* formNamed(const QString& name) {
     return nullptr;
 }
 
-// The options of one selection as written on the command line: "--from CODE --to CODE".
-QString formsOf(PrintOption option) {
+// The options of one selection as written on the command line: "--from CODE --to CODE",
+// "--kind HYMD|THYMD|DDAY" with the printout's kinds.
+QString formsOf(const Printout& printout, PrintOption option) {
     QStringList parts;
     for (const OptionForm& form : kOptionForms) {
-        if (form.option == option)
-            parts << QLatin1String(form.name) + QLatin1Char(' ') + QLatin1String(form.placeholder);
+        if (form.option != option) continue;
+        const QString value = option == PrintOption::Kind && !printout.kinds.isEmpty()
+                                  ? printout.kinds.join(QLatin1Char('|'))
+                                  : QLatin1String(form.placeholder);
+        parts << QLatin1String(form.name) + QLatin1Char(' ') + value;
     }
     return parts.join(QLatin1Char(' '));
 }
@@ -173,7 +177,7 @@ PrintSelection PrintCommandLine::parseOptions(const Printout& printout, const QS
     for (const PrintoutOption& option : printout.options) {
         if (option.required && !isGiven(selection, option.option))
             throw PrintError(
-                QStringLiteral("%1 needs %2").arg(printout.name, formsOf(option.option)));
+                QStringLiteral("%1 needs %2").arg(printout.name, formsOf(printout, option.option)));
     }
     return selection;
 }
@@ -181,7 +185,7 @@ PrintSelection PrintCommandLine::parseOptions(const Printout& printout, const QS
 QString PrintCommandLine::usage(const Printout& printout) {
     QStringList parts;
     for (const PrintoutOption& option : printout.options) {
-        const QString forms = formsOf(option.option);
+        const QString forms = formsOf(printout, option.option);
         parts << (option.required ? forms : QLatin1Char('[') + forms + QLatin1Char(']'));
     }
     return parts.join(QLatin1Char(' '));

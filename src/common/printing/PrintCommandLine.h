@@ -23,7 +23,7 @@ class PrintCommandLine {
     // The options alone.
     static PrintSelection parseOptions(const Printout& printout, const QStringList& args);
     // The options a printout takes, optional ones in brackets:
-    // "--since YY/MM/DD --until YY/MM/DD [--partner CODE]".
+    // "--date YY/MM/DD [--kind HYMD|THYMD|DDAY]".
     static QString usage(const Printout& printout);
 };
 

@@ -161,7 +161,7 @@ TEST(PrintCommandLineTest, TheOutputIsOnePdfOrOneTextFile) {
 
 TEST(PrintCommandLineTest, TheUsageNamesTheOptionsWithTheOptionalInBrackets) {
     EXPECT_EQ(PrintCommandLine::usage(registry().find(QStringLiteral("QR_All"))),
-              QStringLiteral("--date YY/MM/DD [--kind KIND] [--sime DD] [--month YY/MM] "
+              QStringLiteral("--date YY/MM/DD [--kind HYMD|THYMD|DDAY] [--sime DD] [--month YY/MM] "
                              "[--from CODE --to CODE] [--since YY/MM/DD --until YY/MM/DD] "
                              "[--partner CODE]"));
 }
