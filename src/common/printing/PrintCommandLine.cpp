@@ -112,6 +112,12 @@ void checkRange(const QString& fromName, const QString& from, const QString& toN
         throw PrintError(QStringLiteral("%1 %2 is after %3 %4").arg(fromName, from, toName, to));
 }
 
+// Whether an option at i has its value after it: a word that is not the next option.
+bool valueFollows(const QStringList& args, qsizetype i) {
+    return i + 1 < args.size() && !args[i + 1].isEmpty() &&
+           !args[i + 1].startsWith(QLatin1String("--"));
+}
+
 bool isGiven(const PrintSelection& selection, PrintOption option) {
     for (const OptionForm& form : kOptionForms)
         if (form.option == option && !(selection.*form.field).isEmpty()) return true;
@@ -136,8 +142,7 @@ PrintRequest PrintCommandLine::parse(const PrintoutRegistry& registry, const QSt
             options << arg;
             continue;
         }
-        if (i + 1 >= args.size() || args[i + 1].isEmpty() ||
-            args[i + 1].startsWith(QLatin1String("--")))
+        if (!valueFollows(args, i))
             throw PrintError(QStringLiteral("%1 needs a value FILE").arg(arg));
         request.output = pdf ? PrintRequest::Output::Pdf : PrintRequest::Output::Text;
         request.path = args[++i];
@@ -161,8 +166,7 @@ PrintSelection PrintCommandLine::parseOptions(const Printout& printout, const QS
         if (!printout.takes(form->option))
             throw PrintError(QStringLiteral("%1 does not take %2; it takes: %3")
                                  .arg(printout.name, arg, usage(printout)));
-        if (i + 1 >= args.size() || args[i + 1].isEmpty() ||
-            args[i + 1].startsWith(QLatin1String("--")))
+        if (!valueFollows(args, i))
             throw PrintError(
                 QStringLiteral("%1 needs a value %2").arg(arg, QLatin1String(form->placeholder)));
         QString& field = selection.*form->field;
