@@ -130,6 +130,9 @@ struct GroupCase {
     QStringList shown;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const GroupCase& c, std::ostream* os) { *os << "group " << c.group; }
+
 class MenuGroupTest : public MainWindowTest, public ::testing::WithParamInterface<GroupCase> {};
 
 TEST_P(MenuGroupTest, ShowsExactlyTheGroupsCommandsInBold) {

@@ -67,6 +67,9 @@ struct RegionalCase {
     std::optional<QString> shortDateAtStart;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const RegionalCase& c, std::ostream* os) { *os << c.name; }
+
 class RegionalFormatsTest : public RegistryTest,
                             public ::testing::WithParamInterface<RegionalCase> {};
 

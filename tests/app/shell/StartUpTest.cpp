@@ -209,6 +209,9 @@ struct LocationCase {
     QStringList refreshedCopies;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const LocationCase& c, std::ostream* os) { *os << c.name; }
+
 class DatabaseLocationTest : public ::testing::TestWithParam<LocationCase> {};
 
 TEST_P(DatabaseLocationTest, FindsOrMakesTheMainDatabaseAndRefreshesEachWorkingCopy) {
