@@ -82,6 +82,22 @@ TEST_F(ControlScreenTest, AnEmptyTableGetsItsFirstRowFromTheScreen) {
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
+// A row started in another field than the code, after the row the code field gave was
+// cancelled, still gets the code "1" when it is registered: the readers of the control
+// record find only row "1".
+TEST_F(ControlScreenTest, ARecordRegisteredWithoutEnteringTheCodeIsStoredAsRowOne) {
+    dm1.database().connection().execute("DELETE FROM S_CONTROL");
+    open();
+    ASSERT_TRUE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Cancel));
+    EXPECT_EQ(control().recordCount(), 0);
+    typeInto("EditVSIM", "20");
+    EXPECT_TRUE(control().isNull("CODE"));
+    ASSERT_TRUE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
+    EXPECT_EQ(stored("SELECT COUNT(*) FROM S_CONTROL").toInt(), 1);
+    EXPECT_EQ(stored("SELECT VSIM FROM S_CONTROL WHERE CODE = '1'").toString(), "20");
+    EXPECT_EQ(widget<QLineEdit>("EditCODE")->text(), "1");
+}
+
 TEST_F(ControlScreenTest, OffersSaveAndCancelWithTheLegendsAndHidesTheSpare) {
     open();
     QStringList visible;

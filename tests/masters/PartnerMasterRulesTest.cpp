@@ -7,6 +7,7 @@
 #include "masters/rules/PartnerMasterRules.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
+#include "platform/ui/CommandBoundary.h"
 #include "support/DataModuleTest.h"
 #include "support/ScriptedMessages.h"
 #include "support/Seed.h"
@@ -48,7 +49,7 @@ class PartnerMasterRulesTest : public DataModuleTest {
 
     void seed(const QList<SeedRow>& rows) { seedRows(dm1.database(), "HIMAS3", rows); }
     void open() {
-        rules.emplace(dm1, hookTargets, messages);
+        rules.emplace(dm1, hookTargets);
         rules->open();
     }
     TableDataset& partners() { return rules->partners(); }
@@ -65,6 +66,16 @@ class PartnerMasterRulesTest : public DataModuleTest {
     QVariant stored(const QString& code, const QString& column) {
         return dm1.database().connection().scalar(
             QStringLiteral("SELECT %1 FROM HIMAS3 WHERE KCODE = :K").arg(column), {{"K", code}});
+    }
+    // A rule's outcome as the screen's command boundary shows it: what the user is told
+    // goes to messages.
+    bool goesOn(const Leave& leave) {
+        CommandBoundary::tell(messages, leave.told());
+        return !leave.stays();
+    }
+    bool told(const Result& result) {
+        CommandBoundary::tell(messages, result);
+        return result.ok;
     }
     qint64 partnerCount() {
         return dm1.database().connection().scalar("SELECT COUNT(*) FROM HIMAS3").toLongLong();
@@ -92,7 +103,7 @@ TEST_F(PartnerMasterRulesTest, NewCustomerCodeIsFilledAndADuplicateCancelsTheIns
         ASSERT_TRUE(partners().setText("KNAME", "新規運送").ok);
         ASSERT_TRUE(partners().setText(kCode, c.typed).ok);
 
-        EXPECT_TRUE(rules->customerCodeLeft());
+        EXPECT_TRUE(goesOn(rules->customerCodeLeft()));
 
         if (c.registered) {
             EXPECT_EQ(messages.shown, QStringList{"notice:取引先コードは登録済です。"});
@@ -118,8 +129,8 @@ TEST_F(PartnerMasterRulesTest, ChangedPartnerCodeIsCheckedWhenPosted) {
     seed({{{"KCODE", "000012"}, {"YCODE", "000012"}}, {{"KCODE", "12"}, {"YCODE", "12"}}});
     open();
     ASSERT_TRUE(partners().locate(kCode, "12"));
-    EXPECT_TRUE(rules->customerCodeLeft());
-    EXPECT_TRUE(rules->carrierCodeLeft());
+    EXPECT_TRUE(goesOn(rules->customerCodeLeft()));
+    EXPECT_TRUE(goesOn(rules->carrierCodeLeft()));
     EXPECT_EQ(partners().text(kCode), "000012");
     EXPECT_EQ(partners().text(kCarrier), "000012");
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -129,8 +140,8 @@ TEST_F(PartnerMasterRulesTest, ChangedPartnerCodeIsCheckedWhenPosted) {
     EXPECT_EQ(refused.message, "取引先コードは登録済です。");
     EXPECT_EQ(refused.field, kCode);
 
-    rules->listRowPicked();
-    EXPECT_FALSE(rules->setListFilter(PartnerMasterRules::Customers));
+    told(rules->listRowPicked());
+    EXPECT_FALSE(told(rules->setListFilter(PartnerMasterRules::Customers)));
     EXPECT_EQ(messages.shown, QStringList(2, "error:取引先コードは登録済です。"))
         << "picking another partner posts nothing a post of the bar would refuse";
     EXPECT_EQ(partners().state(), DatasetState::Edit);
@@ -151,14 +162,15 @@ TEST_F(PartnerMasterRulesTest, NonNumericShortCodeIsRefusedAndKept) {
     for (const QString& column : {kCode, kCarrier}) {
         messages.shown.clear();
         ASSERT_TRUE(partners().setText(column, "A1").ok);
-        const bool leaves = column == kCode ? rules->customerCodeLeft() : rules->carrierCodeLeft();
+        const bool leaves =
+            goesOn(column == kCode ? rules->customerCodeLeft() : rules->carrierCodeLeft());
         EXPECT_FALSE(leaves) << column.toStdString();
         EXPECT_EQ(messages.shown, QStringList{"notice:'A1' は整数ではありません"});
         EXPECT_EQ(partners().text(column), "A1");
 
         messages.shown.clear();
         ASSERT_TRUE(partners().setText(column, "").ok);
-        EXPECT_TRUE(column == kCode ? rules->customerCodeLeft() : rules->carrierCodeLeft());
+        EXPECT_TRUE(goesOn(column == kCode ? rules->customerCodeLeft() : rules->carrierCodeLeft()));
         EXPECT_TRUE(messages.shown.isEmpty());
     }
     EXPECT_EQ(partners().state(), DatasetState::Insert);
@@ -176,7 +188,7 @@ TEST_F(PartnerMasterRulesTest, CarrierCodeDefaultsToTheCustomerCodeOnNewPartners
     partners().append();
     ASSERT_TRUE(partners().setText(kCarrier, "000003").ok);
     ASSERT_TRUE(partners().setText(kCode, "12").ok);
-    ASSERT_TRUE(rules->customerCodeLeft());
+    ASSERT_TRUE(goesOn(rules->customerCodeLeft()));
     rules->carrierCodeEntered();
     EXPECT_EQ(partners().text(kCarrier), "000012");
 }
@@ -272,7 +284,7 @@ TEST_F(PartnerMasterRulesTest, ListFollowsTheFormAfterACommand) {
     rules->setListFilter(PartnerMasterRules::Customers);
     partners().append();
     ASSERT_TRUE(partners().setText(kCode, "3").ok);
-    ASSERT_TRUE(rules->customerCodeLeft());
+    ASSERT_TRUE(goesOn(rules->customerCodeLeft()));
     ASSERT_TRUE(partners().setText("KY_KBN", "1").ok);
     rules->recordBarEntered();
     ASSERT_TRUE(rules->beforePost());

@@ -11,6 +11,7 @@
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "data/DataModule2.h"
+#include "data/HandBacks.h"
 #include "data/HookTargets.h"
 #include "platform/system/Registry.h"
 #include "platform/ui/QtMessages.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     state.EditTen = startUp.office().code;
     state.EditTen2 = startUp.office().name;
     HookTargets hookTargets;
+    HandBacks handBacks;
     DataModule1 dm1(programDir, state, hookTargets);
     DataModule2 dm2(programDir, state, hookTargets);
     // A program directory of an earlier version keeps its databases outside DataBase.
@@ -57,7 +59,8 @@ int main(int argc, char** argv) {
     CommandTable table;
     LongLivedScreens longLived;
     registerScreens(table, longLived);
-    MainWindow window(table, ScreenContext{state, dm1, dm2, hookTargets, messages, longLived},
+    MainWindow window(table,
+                      ScreenContext{state, dm1, dm2, hookTargets, handBacks, messages, longLived},
                       programDir, startUp.upgradeCompleted());
     messages.setParent(&window);
     QObject::connect(&window, &MainWindow::closed, &app, &QCoreApplication::quit);

@@ -10,6 +10,7 @@ namespace vantir {
 
 class DataModule1;
 class DataModule2;
+class HandBacks;
 class HookTargets;
 class LongLivedScreens;
 class Messages;
@@ -19,11 +20,12 @@ struct AppState;
 // is made for.
 struct ScreenContext {
     ScreenContext(AppState& state, DataModule1& dm1, DataModule2& dm2, HookTargets& hookTargets,
-                  Messages& messages, LongLivedScreens& longLived)
+                  HandBacks& handBacks, Messages& messages, LongLivedScreens& longLived)
         : state(state),
           dm1(dm1),
           dm2(dm2),
           hookTargets(hookTargets),
+          handBacks(handBacks),
           messages(messages),
           longLived(longLived) {}
 
@@ -32,6 +34,8 @@ struct ScreenContext {
     DataModule2& dm2;
     // A screen the record hooks serve attaches itself here under modeName.
     HookTargets& hookTargets;
+    // A screen the searches hand values back to offers them here under modeName.
+    HandBacks& handBacks;
     Messages& messages;
     // The screens made at start (searches, About box, compaction, data switch).
     LongLivedScreens& longLived;

@@ -16,4 +16,9 @@ Result ControlRecord::enterCode(Dataset& sControl) {
     return sControl.setValue(kCode, kControlCode);
 }
 
+Result ControlRecord::beforePost(Dataset& sControl) {
+    if (!sControl.isEditing() || !sControl.text(kCode).isEmpty()) return Result::success();
+    return sControl.setValue(kCode, kControlCode);
+}
+
 }  // namespace vantir

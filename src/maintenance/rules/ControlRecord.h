@@ -14,6 +14,10 @@ class ControlRecord {
     // on an empty table as a new row; an existing code is left alone. Nothing is saved
     // until the user registers.
     static Result enterCode(Dataset& sControl);
+    // Before the record is posted: a record that never had its code field entered (a new
+    // row started in another field) gets the code "1" too, so that a control record is
+    // never stored where no reader of row "1" finds it.
+    static Result beforePost(Dataset& sControl);
 };
 
 }  // namespace vantir

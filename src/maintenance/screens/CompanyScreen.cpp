@@ -5,42 +5,31 @@
 
 namespace vantir {
 
-namespace {
-
-struct CompanyField {
-    const char* column;
-    const char* caption;
-    InputMode mode;
-    const char* legend;
-};
-
-constexpr CompanyField kFields[] = {
-    {"CODE", "認識コード", InputMode::Direct, ""},
-    {"CNAME", "会社名", InputMode::Hiragana, ""},
-    {"CZIP", "郵便番号", InputMode::Direct, ""},
-    {"CADD1", "住所１", InputMode::Hiragana, ""},
-    {"CADD2", "住所２", InputMode::Hiragana, ""},
-    {"CTEL", "TEL", InputMode::Direct, ""},
-    {"CFAX", "FAX", InputMode::Direct, ""},
-    {"CBANK", "口座番号等", InputMode::Hiragana, ""},
-    {"CETC", "キャッチ", InputMode::Hiragana, ""},
-    {"RPT_FLG", "印刷フラグ", InputMode::Direct, "0 = Ａ４汎用紙 / 1 = 10*11連続帳票"},
-    {"RPT_FLG2", "指定伝票", InputMode::Direct, "0 = 白紙用紙 / 1 = 専用伝票"},
-};
-
-}  // namespace
-
 CompanyScreen::CompanyScreen(DataModule1& dm1, Messages& messages, QWidget* parent)
-    : SettingsRecordScreen(dm1.table(QStringLiteral("COP_DAT")), messages, parent) {
+    : SettingsRecordScreen(messages, parent) {
     setObjectName(QStringLiteral("Cop_Dat"));
     setWindowTitle(QStringLiteral("会社情報"));
     TableDataset& company = dm1.table(QStringLiteral("COP_DAT"));
     openDataset(company);
     company.first();
-    for (const CompanyField& field : kFields) {
-        addField(QString::fromUtf8(field.column), QString::fromUtf8(field.caption), field.mode,
-                 QString::fromUtf8(field.legend));
-    }
+    const InputMode hiragana = InputMode::Hiragana;
+    build(
+        company,
+        {
+            {.column = "CODE", .caption = "認識コード"},
+            {.column = "CNAME", .caption = "会社名", .input = hiragana},
+            {.column = "CZIP", .caption = "郵便番号"},
+            {.column = "CADD1", .caption = "住所１", .input = hiragana},
+            {.column = "CADD2", .caption = "住所２", .input = hiragana},
+            {.column = "CTEL", .caption = "TEL"},
+            {.column = "CFAX", .caption = "FAX"},
+            {.column = "CBANK", .caption = "口座番号等", .input = hiragana},
+            {.column = "CETC", .caption = "キャッチ", .input = hiragana},
+            {.column = "RPT_FLG",
+             .caption = "印刷フラグ",
+             .legend = "0 = Ａ４汎用紙 / 1 = 10*11連続帳票"},
+            {.column = "RPT_FLG2", .caption = "指定伝票", .legend = "0 = 白紙用紙 / 1 = 専用伝票"},
+        });
 }
 
 }  // namespace vantir

@@ -3,48 +3,40 @@
 #include "data/DataModule1.h"
 #include "maintenance/rules/ControlRecord.h"
 #include "platform/dataset/TableDataset.h"
-#include "platform/system/Messages.h"
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/FieldHooks.h"
-#include "platform/ui/LookupComboBox.h"
+#include "platform/ui/RecordBar.h"
 
 namespace vantir {
 
 ControlScreen::ControlScreen(DataModule1& dm1, Messages& messages, QWidget* parent)
-    : SettingsRecordScreen(dm1.table(QStringLiteral("S_CONTROL")), messages, parent) {
+    : SettingsRecordScreen(messages, parent) {
     setObjectName(QStringLiteral("S_Control"));
     setWindowTitle(QStringLiteral("コントロール"));
-    TableDataset& control = dm1.table(QStringLiteral("S_CONTROL"));
-    TableDataset& offices = dm1.table(QStringLiteral("HIMAS1"));
-    openDataset(control);
-    openDataset(offices);
-
-    BoundLineEdit* code =
-        addField(QStringLiteral("CODE"), QStringLiteral("コード"), InputMode::Direct);
-    code->setReadOnly(true);
-    code->hooks().setEnterHook([this, &control] {
-        const Result result = ControlRecord::enterCode(control);
-        if (!result) this->messages().notice(result.message);
-    });
-    addField(QStringLiteral("VSIM"), QStringLiteral("自社締日"), InputMode::Direct,
-             QStringLiteral("末締 = 99"));
-    addField(QStringLiteral("VSIT"), QStringLiteral("支払サイト"), InputMode::Direct,
-             QStringLiteral("当月 = 0 / 翌月 = 1\n翌々月 = 2"));
-    addField(QStringLiteral("VYOT"), QStringLiteral("支払予定日"), InputMode::Direct,
-             QStringLiteral("末日 = 99"));
-    addField(QStringLiteral("VKETU"), QStringLiteral("決算月"), InputMode::Direct);
-    // The office chosen by name writes its code into VTCD.
-    auto* officeList =
-        new LookupComboBox(control, QStringLiteral("VTCD"), offices, QStringLiteral("TENCOD"),
-                           QStringLiteral("TENMEI"), messages, this);
-    officeList->setObjectName(QStringLiteral("ComboVTCD"));
-    addField(QStringLiteral("VTCD"), QStringLiteral("営業所ＣＤ"), InputMode::Direct, {},
-             officeList);
-    addField(QStringLiteral("VPRN"), QStringLiteral("印刷選択"), InputMode::Direct,
-             QStringLiteral("1 = 自社名印刷"));
-    addField(QStringLiteral("VHEN"), QStringLiteral("IMEモード"), InputMode::Direct,
-             QStringLiteral("0 = ローマ字変換\n1 = カナ変換"));
-    hideField(addField(QStringLiteral("VSUB"), QStringLiteral("予備"), InputMode::Direct));
+    Dataset& control = openDataset(dm1.table(QStringLiteral("S_CONTROL")));
+    Dataset& offices = openDataset(dm1.table(QStringLiteral("HIMAS1")));
+    build(
+        control,
+        {
+            {.column = "CODE",
+             .caption = "コード",
+             .enter = [&control] { return ControlRecord::enterCode(control); },
+             .readOnly = true},
+            {.column = "VSIM", .caption = "自社締日", .legend = "末締 = 99"},
+            {.column = "VSIT",
+             .caption = "支払サイト",
+             .legend = "当月 = 0 / 翌月 = 1\n翌々月 = 2"},
+            {.column = "VYOT", .caption = "支払予定日", .legend = "末日 = 99"},
+            {.column = "VKETU", .caption = "決算月"},
+            {.column = "VTCD", .caption = "営業所ＣＤ"},
+            // The office chosen by name writes its code into VTCD.
+            {.column = "VTCD",
+             .list = {&offices, "TENCOD", "TENMEI"},
+             .inEnterSequence = false,
+             .movesLike = "VTCD"},
+            {.column = "VPRN", .caption = "印刷選択", .legend = "1 = 自社名印刷"},
+            {.column = "VHEN", .caption = "IMEモード", .legend = "0 = ローマ字変換\n1 = カナ変換"},
+            {.column = "VSUB", .caption = "予備", .hidden = true},
+        });
+    recordBar().setBeforePost([&control] { return ControlRecord::beforePost(control); });
 }
 
 }  // namespace vantir

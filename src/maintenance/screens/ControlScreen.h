@@ -8,8 +8,9 @@ class DataModule1;
 
 // The control screen "コントロール" (mode "S_Control"): the company's own settlement terms
 // in the control record S_CONTROL, its current row. Entering the code field gives a new or
-// blank record the code "1" (on an empty table, its first row). Values are stored as
-// typed; the next monthly run or report reads them.
+// blank record the code "1" (on an empty table, its first row), and so does posting a
+// record whose code field was never entered. Values are stored as typed; the next monthly
+// run or report reads them.
 class ControlScreen : public SettingsRecordScreen {
     Q_OBJECT
 

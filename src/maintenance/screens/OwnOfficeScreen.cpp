@@ -15,7 +15,7 @@ namespace vantir {
 
 OwnOfficeScreen::OwnOfficeScreen(const QString& programDir, DataModule1& dm1, Messages& messages,
                                  QWidget* parent)
-    : Screen(messages, parent), choice_(programDir, dm1.query1(), messages) {
+    : Screen(messages, parent), choice_(makeRules<OwnOfficeChoice>(programDir, dm1.query1())) {
     setObjectName(QStringLiteral("TenSet"));
     setWindowTitle(QStringLiteral("自営業所情報設定"));
     QueryDataset& offices = dm1.query(QStringLiteral("Q_HIM1"));
@@ -37,20 +37,26 @@ OwnOfficeScreen::OwnOfficeScreen(const QString& programDir, DataModule1& dm1, Me
     list_->setObjectName(QStringLiteral("DBGrid1"));
     connect(list_, &QAbstractItemView::clicked, this, [this, &offices](const QModelIndex& index) {
         const int tencod = offices.fieldIndex(QStringLiteral("TENCOD"));
-        choice_.choose(offices.valueAt(index.row(), tencod).toString());
-        showChoice();
+        runCommand([&] {
+            choice_.choose(offices.valueAt(index.row(), tencod).toString());
+            showChoice();
+        });
     });
     auto* note = new QLabel(QStringLiteral("事前に営業所マスタの登録を行って下さい。"), this);
     note->setObjectName(QStringLiteral("Label3"));
 
     auto* save = new QPushButton(QStringLiteral("&P 登録"), this);
     save->setObjectName(QStringLiteral("btnSet"));
-    connect(save, &QPushButton::clicked, this, [this] { choice_.save(); });
+    connect(save, &QPushButton::clicked, this,
+            [this] { runCommand([this] { return choice_.save(); }); });
     auto* cancel = new QPushButton(QStringLiteral("&C 取消"), this);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     connect(cancel, &QPushButton::clicked, this, [this] {
-        choice_.load();
-        showChoice();
+        runCommand([this] {
+            const Result loaded = choice_.load();
+            showChoice();
+            return loaded;
+        });
     });
     auto* close = new QPushButton(QStringLiteral("&Q 閉じる"), this);
     close->setObjectName(QStringLiteral("btnClose"));
@@ -67,7 +73,12 @@ OwnOfficeScreen::OwnOfficeScreen(const QString& programDir, DataModule1& dm1, Me
     layout->addWidget(note);
     layout->addLayout(buttons);
 
-    if (choice_.load()) openDataset(offices);
+    // An unreadable file is told as the screen opens; the list then stays closed.
+    if (const Result loaded = choice_.load(); loaded) {
+        openDataset(offices);
+    } else {
+        CommandBoundary::tell(messages, loaded);
+    }
     showChoice();
 }
 

@@ -26,7 +26,7 @@ class OwnOfficeScreen : public Screen {
   private:
     void showChoice();
 
-    OwnOfficeChoice choice_;
+    OwnOfficeChoice& choice_;
     QLineEdit* code_ = nullptr;
     QLineEdit* name_ = nullptr;
     DatasetGrid* list_ = nullptr;

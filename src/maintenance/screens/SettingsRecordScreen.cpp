@@ -1,20 +1,20 @@
 #include "maintenance/screens/SettingsRecordScreen.h"
 
-#include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/KeyHandler.h"
 #include "platform/ui/RecordBar.h"
+#include "platform/ui/RecordForm.h"
 
 namespace vantir {
 
-SettingsRecordScreen::SettingsRecordScreen(Dataset& record, Messages& messages, QWidget* parent)
-    : Screen(messages, parent), record_(record), form_(new QFormLayout) {
-    bar_ = new RecordBar(record, messages, QStringLiteral("DBNavigator1"), this);
+SettingsRecordScreen::SettingsRecordScreen(Messages& messages, QWidget* parent)
+    : Screen(messages, parent) {}
+
+void SettingsRecordScreen::build(Dataset& record, const QList<FormField>& fields) {
+    auto* form = new RecordForm(*this, record, fields);
+    bar_ = new RecordBar(record, messages(), QStringLiteral("DBNavigator1"), this);
     bar_->setVisibleButtons({RecordBar::Post, RecordBar::Cancel});
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName(QStringLiteral("btnClose"));
@@ -25,40 +25,8 @@ SettingsRecordScreen::SettingsRecordScreen(Dataset& record, Messages& messages, 
     buttons->addStretch(1);
     buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(form_);
+    layout->addWidget(form);
     layout->addLayout(buttons);
-}
-
-BoundLineEdit* SettingsRecordScreen::addField(const QString& column, const QString& caption,
-                                              InputMode mode, const QString& legend,
-                                              QWidget* beside) {
-    auto* field = new BoundLineEdit(record_, column, messages(), this);
-    field->setObjectName(QStringLiteral("Edit") + column);
-    field->setInputMode(mode);
-    auto* row = new QHBoxLayout;
-    row->addWidget(field);
-    if (beside) {
-        row->addWidget(beside);
-        keys().setMovesLike(beside, field);
-    }
-    if (!legend.isEmpty()) {
-        auto* label = new QLabel(legend, this);
-        label->setObjectName(QStringLiteral("Legend") + column);
-        row->addWidget(label);
-    }
-    row->addStretch(1);
-    form_->addRow(caption, row);
-    rows_.insert(field, row);
-    sequence_.append(field);
-    keys().setSequence(sequence_);
-    return field;
-}
-
-void SettingsRecordScreen::hideField(BoundLineEdit* field) {
-    field->hide();
-    if (QWidget* caption = form_->labelForField(rows_.value(field))) caption->hide();
-    sequence_.removeAll(field);
-    keys().setSequence(sequence_);
 }
 
 }  // namespace vantir

@@ -11,7 +11,6 @@
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
 #include "platform/db/SqlQuote.h"
-#include "platform/system/Messages.h"
 
 namespace vantir {
 
@@ -29,22 +28,18 @@ const QStringList kListInCodeOrder{QStringLiteral("SELECT * FROM HIMAS3 ORDER BY
 
 }  // namespace
 
-PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets, Messages& messages)
+PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets)
     : data_(data),
       targets_(targets),
-      messages_(messages),
       partners_(data.table(QStringLiteral("HIMAS3"))),
       list_(data.query(QStringLiteral("Q_HIM3"))),
       customerCode_(partners_, kCustomerCode, data.qExpr(),
                     QStringLiteral("取引先コードは登録済です。")) {
     targets_.attach(kModeName, *this);
-    afterPost_ = partners_.afterPost.connect([this] { followPostedPartner(); });
+    subscriptions_.add(partners_.afterPost, [this] { followPostedPartner(); });
 }
 
-PartnerMasterRules::~PartnerMasterRules() {
-    partners_.afterPost.disconnect(afterPost_);
-    targets_.detach(kModeName, *this);
-}
+PartnerMasterRules::~PartnerMasterRules() { targets_.detach(kModeName, *this); }
 
 Dataset& PartnerMasterRules::branches() const { return data_.view(QStringLiteral("HIMAS1")); }
 Dataset& PartnerMasterRules::siteFlags() const { return data_.view(QStringLiteral("f_siteF")); }
@@ -89,23 +84,22 @@ bool PartnerMasterRules::hasRecord() const {
     return partners_.isOpen() && (partners_.isEditing() || partners_.recNo() >= 0);
 }
 
-bool PartnerMasterRules::kindLeft() {
+Result PartnerMasterRules::kindLeft() {
     // On an empty form the default would start a record of its own accord.
     if (hasRecord() && partners_.text(kKind).isEmpty()) {
-        partners_.setValue(kKind, QStringLiteral("0"));
+        return partners_.setValue(kKind, QStringLiteral("0"));
     }
-    return true;
+    return Result::success();
 }
 
-bool PartnerMasterRules::customerCodeLeft() {
-    if (!zeroFill(kCustomerCode)) return false;
-    if (!isNewRecord()) return true;
+Leave PartnerMasterRules::customerCodeLeft() {
+    if (const Result filled = zeroFill(kCustomerCode); !filled) return filled;
+    if (!isNewRecord()) return Leave::Go;
     const QString code = partners_.text(kCustomerCode);
-    if (!code.isEmpty() && customerCode_.isRegistered(code)) {
-        messages_.notice(customerCode_.message());
-        partners_.cancel();
-    }
-    return true;
+    if (code.isEmpty() || !customerCode_.isRegistered(code)) return Leave::Go;
+    // The new partner and all that was typed into it go; the user is told why.
+    partners_.cancel();
+    return Leave::goAfter(Result::notice(customerCode_.message()));
 }
 
 void PartnerMasterRules::carrierCodeEntered() {
@@ -116,7 +110,7 @@ void PartnerMasterRules::carrierCodeEntered() {
     }
 }
 
-bool PartnerMasterRules::carrierCodeLeft() { return zeroFill(kCarrierCode); }
+Result PartnerMasterRules::carrierCodeLeft() { return zeroFill(kCarrierCode); }
 
 void PartnerMasterRules::siteFlagEntered() {
     if (hasRecord() && partners_.isNull(kSiteFlag)) {
@@ -127,17 +121,14 @@ void PartnerMasterRules::siteFlagEntered() {
 // An empty code is no code: it is stored as NULL when the record bar gets the cursor, so
 // it is left alone here. Anything else typed that cannot be filled keeps the cursor in
 // the field with the text as typed.
-bool PartnerMasterRules::zeroFill(const QString& column) {
-    if (!hasRecord()) return true;
+Result PartnerMasterRules::zeroFill(const QString& column) {
+    if (!hasRecord()) return Result::success();
     const QString typed = partners_.text(column);
-    if (typed.isEmpty()) return true;
+    if (typed.isEmpty()) return Result::success();
     const std::optional<QString> filled = zeroFilledPartnerCode(typed);
-    if (!filled) {
-        messages_.notice(notAnIntegerMessage(typed));
-        return false;
-    }
-    if (*filled != typed) partners_.setValue(column, *filled);
-    return true;
+    if (!filled) return Result::notice(notAnIntegerMessage(typed), column);
+    if (*filled != typed) return partners_.setValue(column, *filled);
+    return Result::success();
 }
 
 void PartnerMasterRules::recordBarEntered() { storeEmptyCodesAsNull(); }
@@ -160,44 +151,31 @@ void PartnerMasterRules::storeEmptyCodesAsNull() {
 }
 
 void PartnerMasterRules::recordBarLeft() {
-    try {
-        const QVariant code = hasRecord() ? partners_.value(kCustomerCode) : QVariant();
-        reopenList();
-        if (!code.isNull()) list_.locate(QStringLiteral("KCODE"), code);
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
+    const QVariant code = hasRecord() ? partners_.value(kCustomerCode) : QVariant();
+    reopenList();
+    if (!code.isNull()) list_.locate(QStringLiteral("KCODE"), code);
 }
 
-bool PartnerMasterRules::setListFilter(ListFilter filter) {
-    if (!pendingChangeMayBePosted()) return false;
-    try {
-        listFilter_ = filter;
-        reopenList();
-        showPartnerOfListRow();
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
-    return listFilter_ == filter;
+Result PartnerMasterRules::setListFilter(ListFilter filter) {
+    if (const Result posted = pendingChangeMayBePosted(); !posted) return posted;
+    listFilter_ = filter;
+    reopenList();
+    showPartnerOfListRow();
+    return Result::success();
 }
 
-void PartnerMasterRules::listRowPicked() {
-    if (!pendingChangeMayBePosted()) return;
-    try {
-        showPartnerOfListRow();
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
+Result PartnerMasterRules::listRowPicked() {
+    if (const Result posted = pendingChangeMayBePosted(); !posted) return posted;
+    showPartnerOfListRow();
+    return Result::success();
 }
 
 // Showing another partner posts a pending change on the way, as the form's view does
 // when it moves; the change first gets what a post of the record bar gives it.
-bool PartnerMasterRules::pendingChangeMayBePosted() {
-    if (!partners_.isEditing() || !partners_.isModified()) return true;
+Result PartnerMasterRules::pendingChangeMayBePosted() {
+    if (!partners_.isEditing() || !partners_.isModified()) return Result::success();
     storeEmptyCodesAsNull();
-    const Result unique = customerCode_.check();
-    if (!unique) messages_.error(unique.message);
-    return unique.ok;
+    return customerCode_.check();
 }
 
 // Partners of kind "0" (both) are listed only when the list is not filtered.
@@ -227,16 +205,13 @@ void PartnerMasterRules::showPartner(const QVariant& code) {
 }
 
 // A partner posted under a code other than the one the form is tied to (a new partner,
-// or a changed code) would vanish from the form; the form follows it instead.
+// or a changed code) would vanish from the form; the form follows it instead. A database
+// error ends the command that posted, which shows it.
 void PartnerMasterRules::followPostedPartner() {
     const std::optional<QVariant> code = std::exchange(postedCode_, std::nullopt);
     if (!code || showingPartner_ || !partners_.isFiltered()) return;
     if (partners_.recNo() >= 0 && partners_.value(kCustomerCode) == *code) return;
-    try {
-        showPartner(*code);
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
+    showPartner(*code);
 }
 
 }  // namespace vantir

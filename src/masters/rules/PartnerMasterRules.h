@@ -7,6 +7,8 @@
 #include "data/HookTarget.h"
 #include "masters/rules/UniqueCode.h"
 #include "platform/dataset/Event.h"
+#include "platform/dataset/EventSubscriptions.h"
+#include "platform/dataset/Leave.h"
 #include "platform/dataset/Result.h"
 
 namespace vantir {
@@ -14,7 +16,6 @@ namespace vantir {
 class DataModule1;
 class Dataset;
 class HookTargets;
-class Messages;
 class QueryDataset;
 class TableDataset;
 
@@ -26,8 +27,8 @@ class TableDataset;
 // new-record mark, "1" from the insertion of a partner until it is posted or cancelled,
 // which is how a new partner is told from a changed one.
 //
-// Every operation shows what goes wrong through Messages; a database error ends the
-// operation and keeps what the user typed.
+// Every operation returns what the user is to be told (a refused Result, a Leave) or
+// throws DbError; the screen shows it. What the user typed is kept either way.
 class PartnerMasterRules : public HookTarget {
   public:
     static inline const QString kModeName = QStringLiteral("Tokui_mas");
@@ -35,9 +36,8 @@ class PartnerMasterRules : public HookTarget {
     // The items of the list filter ComboBox1.
     enum ListFilter { AllPartners = 0, Customers = 1, Carriers = 2 };
 
-    // Attaches itself to targets under Tokui_mas; the views, targets and messages must
-    // outlive it.
-    PartnerMasterRules(DataModule1& data, HookTargets& targets, Messages& messages);
+    // Attaches itself to targets under Tokui_mas; the views and targets must outlive it.
+    PartnerMasterRules(DataModule1& data, HookTargets& targets);
     ~PartnerMasterRules() override;
     PartnerMasterRules(const PartnerMasterRules&) = delete;
     PartnerMasterRules& operator=(const PartnerMasterRules&) = delete;
@@ -61,11 +61,11 @@ class PartnerMasterRules : public HookTarget {
     Event<const QString&> newRecordMarkChanged;
 
     // --- Enter and leave logic of the form's fields ------------------------------------
-    // They return false when the cursor is to stay in the field.
-    bool kindLeft();            // KY_KBN: kind "0" (both) when left empty
-    bool customerCodeLeft();    // KCODE: zero-fill, then the duplicate check
+    // A code that cannot be filled is refused with a notice and keeps the cursor.
+    Result kindLeft();          // KY_KBN: kind "0" (both) when left empty
+    Leave customerCodeLeft();   // KCODE: zero-fill, then the duplicate check
     void carrierCodeEntered();  // YCODE: a new partner's carrier code is its KCODE
-    bool carrierCodeLeft();     // YCODE: zero-fill
+    Result carrierCodeLeft();   // YCODE: zero-fill
     void siteFlagEntered();     // SIMEFLG: "2" (normal) when NULL
 
     // --- The record bar -----------------------------------------------------------------
@@ -81,16 +81,16 @@ class PartnerMasterRules : public HookTarget {
     // --- The list -----------------------------------------------------------------------
     ListFilter listFilter() const { return listFilter_; }
     // A new choice in the filter box: the list is read again and the form shows its first
-    // partner. False, with the list as it was, when a pending change may not be posted.
-    bool setListFilter(ListFilter filter);
-    // The list's current row was picked: the form shows that partner.
-    void listRowPicked();
+    // partner. Refused, with the list as it was, when a pending change may not be posted.
+    Result setListFilter(ListFilter filter);
+    // The list's current row was picked: the form shows that partner (refused likewise).
+    Result listRowPicked();
 
   private:
     bool hasRecord() const;
     void storeEmptyCodesAsNull();
-    bool pendingChangeMayBePosted();
-    bool zeroFill(const QString& column);
+    Result pendingChangeMayBePosted();
+    Result zeroFill(const QString& column);
     void reopenList();
     void showPartner(const QVariant& code);
     void showPartnerOfListRow();
@@ -98,7 +98,6 @@ class PartnerMasterRules : public HookTarget {
 
     DataModule1& data_;
     HookTargets& targets_;
-    Messages& messages_;
     TableDataset& partners_;
     QueryDataset& list_;
     UniqueCode customerCode_;
@@ -107,7 +106,7 @@ class PartnerMasterRules : public HookTarget {
     // The customer code of the partner the bar is posting, for the form to follow it.
     std::optional<QVariant> postedCode_;
     bool showingPartner_ = false;
-    int afterPost_ = 0;
+    EventSubscriptions subscriptions_;
 };
 
 }  // namespace vantir

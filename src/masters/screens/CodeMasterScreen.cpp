@@ -5,27 +5,33 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "masters/screens/FieldForm.h"
 #include "masters/screens/ListWidths.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/KeyHandler.h"
 #include "platform/ui/RecordBar.h"
+#include "platform/ui/RecordForm.h"
 
 namespace vantir {
 
 CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, DataModule1& data,
                                    Messages& messages, QWidget* parent)
-    : Screen(messages, parent), rules_(description, data) {
+    : Screen(messages, parent), rules_(makeRules<CodeMasterRules>(description, data)) {
     setObjectName(description.modeName);
     setWindowTitle(description.caption);
-    rules_.open();
     TableDataset& table = rules_.table();
 
-    auto* form = new FieldForm(table, messages, this);
-    code_ = form->addField(description.codeColumn, description.codeCaption, InputMode::Direct);
-    name_ = form->addField(description.nameColumn, description.nameCaption, InputMode::Hiragana);
+    auto* form = new RecordForm(*this, table,
+                                {
+                                    {.column = description.codeColumn,
+                                     .caption = description.codeCaption,
+                                     .input = InputMode::Direct},
+                                    {.column = description.nameColumn,
+                                     .caption = description.nameCaption,
+                                     .input = InputMode::Hiragana},
+                                });
+    code_ = form->box(description.codeColumn);
 
     list_ = new DatasetGrid(table,
                             {{description.codeColumn, description.listCodeTitle},
@@ -60,11 +66,7 @@ CodeMasterScreen::CodeMasterScreen(const CodeMasterDescription& description, Dat
     layout->addLayout(top, 1);
     layout->addLayout(bottom);
 
-    setTabOrder(code_, name_);
-    keys().setSequence({code_, name_});
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
-
-    connect(this, &Screen::closed, this, [this] { rules_.close(); });
 }
 
 bool CodeMasterScreen::eventFilter(QObject* watched, QEvent* event) {
@@ -75,8 +77,5 @@ bool CodeMasterScreen::eventFilter(QObject* watched, QEvent* event) {
     if ((click || key) && rules_.table().isModified() && !bar_->run(RecordBar::Post)) return true;
     return Screen::eventFilter(watched, event);
 }
-
-// Released by the next command without being closed, the screen still closes its table.
-CodeMasterScreen::~CodeMasterScreen() { rules_.close(); }
 
 }  // namespace vantir

@@ -23,15 +23,13 @@ class CodeMasterScreen : public Screen {
     // Opens the table (throws DbError); the views and messages must outlive the screen.
     CodeMasterScreen(const CodeMasterDescription& description, DataModule1& data,
                      Messages& messages, QWidget* parent = nullptr);
-    ~CodeMasterScreen() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    CodeMasterRules rules_;
+    CodeMasterRules& rules_;
     BoundLineEdit* code_ = nullptr;
-    BoundLineEdit* name_ = nullptr;
     DatasetGrid* list_ = nullptr;
     RecordBar* bar_ = nullptr;
     QPushButton* close_ = nullptr;

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "masters/rules/PartnerMasterRules.h"
-#include "platform/ui/EventSubscriptions.h"
+#include "platform/dataset/EventSubscriptions.h"
+#include "platform/ui/FormField.h"
 #include "platform/ui/Screen.h"
 
 class QComboBox;
@@ -9,11 +10,10 @@ class QLineEdit;
 
 namespace vantir {
 
-class BoundLineEdit;
 class DataModule1;
 class DatasetGrid;
-class FieldForm;
 class RecordBar;
+class RecordForm;
 
 // The partner master (取引先マスタ): on the left the filter box and the list of partners,
 // on the right the record form of the partner picked in the list, below them the record
@@ -27,23 +27,19 @@ class PartnerMasterScreen : public Screen {
     // views, targets and messages must outlive the screen.
     PartnerMasterScreen(DataModule1& data, HookTargets& targets, Messages& messages,
                         QWidget* parent = nullptr);
-    ~PartnerMasterScreen() override;
 
   private:
+    QList<FormField> fieldTable() const;
     QWidget* makeList();
-    FieldForm* makeForm();
     QWidget* makeCommands();
-    void hookFields();
 
-    PartnerMasterRules rules_;
+    PartnerMasterRules& rules_;
     EventSubscriptions subscriptions_;
-    // Every widget lives in body_, so that none outlives the rules its hooks call.
-    QWidget* body_;
+    RecordForm* form_ = nullptr;
     QComboBox* filter_ = nullptr;
     DatasetGrid* list_ = nullptr;
     QLineEdit* newRecordMark_ = nullptr;
     RecordBar* bar_ = nullptr;
-    QList<QWidget*> fields_;  // in Tab order
 };
 
 }  // namespace vantir

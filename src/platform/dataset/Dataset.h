@@ -84,6 +84,9 @@ class Dataset {
     const QList<ColumnInfo>& fields() const { return fields_; }
     int fieldIndex(const QString& column) const;  // -1 when unknown
     bool hasField(const QString& column) const { return fieldIndex(column) >= 0; }
+    // Throws DbError naming the column when the dataset has no such column (a view never
+    // opened knows none yet).
+    void requireColumn(const QString& column) const { requireField(fieldIndex(column), column); }
     // The current record's value (the record buffer while editing); NULL when empty.
     // Throws DbError for a column the dataset does not have.
     QVariant value(const QString& column) const;

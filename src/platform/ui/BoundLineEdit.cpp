@@ -1,11 +1,10 @@
 #include "platform/ui/BoundLineEdit.h"
 
 #include "platform/dataset/Dataset.h"
+#include "platform/dataset/RecordChanges.h"
 #include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
 #include "platform/ui/ByteLimitValidator.h"
 #include "platform/ui/FieldHooks.h"
-#include "platform/ui/RecordChanges.h"
 
 namespace vantir {
 
@@ -103,29 +102,26 @@ Result BoundLineEdit::write() {
 
 Result BoundLineEdit::commit() { return pending_ ? write() : Result::success(); }
 
-bool BoundLineEdit::finishEditing() {
+Result BoundLineEdit::finishEditing() {
     const Result result = commit();
     if (!result) {
-        messages_.error(result.message);
         selectAll();
-        return false;
+        return result;
     }
     // Shows the value as the record holds it ("007" typed into an integer is 7).
     if (!pending_ && isCurrentRow() && text() != shownValue().toString()) refresh();
-    return true;
+    return result;
 }
 
-bool BoundLineEdit::commitAll(QWidget& window, Messages& messages) {
+Result BoundLineEdit::commitAll(QWidget& window, BoundLineEdit** refused) {
     for (BoundLineEdit* field : window.findChildren<BoundLineEdit*>()) {
         if (!field->hasPendingText()) continue;
         const Result result = field->commit();
         if (result) continue;
-        messages.error(result.message);
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
-        return false;
+        if (refused) *refused = field;
+        return result;
     }
-    return true;
+    return Result::success();
 }
 
 }  // namespace vantir

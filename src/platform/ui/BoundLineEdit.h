@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
+#include "platform/dataset/EventSubscriptions.h"
 #include "platform/dataset/Result.h"
-#include "platform/ui/EventSubscriptions.h"
 #include "platform/ui/InputMode.h"
 
 namespace vantir {
@@ -18,7 +18,7 @@ class Messages;
 // user types goes into the record buffer at once, putting the dataset into edit mode.
 // Typing stops at the column's width in Shift_JIS bytes. An integer column takes the text
 // when it is a whole number; otherwise the text waits, and leaving the field or running a
-// command shows the dataset's message and keeps the cursor there.
+// command is refused with the dataset's message, the cursor kept there.
 //
 // The screen's rules hang on hooks() (enter and leave logic). The text changed signal
 // fires whenever the shown text changes, typed or loaded, as rules that follow every
@@ -51,16 +51,16 @@ class BoundLineEdit : public QLineEdit {
     // Shows the dataset's value again, dropping pending text.
     void refresh();
 
-    // Commits every bound box of the window holding pending text. The first refusal is
-    // shown and the cursor put in that box; false then.
-    static bool commitAll(QWidget& window, Messages& messages);
+    // Commits every bound box of the window holding pending text: the first refusal,
+    // with the box that refused in refused.
+    static Result commitAll(QWidget& window, BoundLineEdit** refused = nullptr);
 
   private:
     bool isCurrentRow() const;
     QVariant shownValue() const;
     void applyColumn(const QString& shown);
     Result write();
-    bool finishEditing();
+    Result finishEditing();
 
     Dataset& dataset_;
     QString column_;

@@ -5,9 +5,8 @@
 #include <QStyledItemDelegate>
 
 #include "platform/dataset/Dataset.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
 #include "platform/ui/ByteLimitValidator.h"
+#include "platform/ui/CommandBoundary.h"
 
 namespace vantir {
 
@@ -64,12 +63,8 @@ void DatasetGrid::setEditable(bool editable) {
 void DatasetGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (following_ || !current.isValid() || current.row() == dataset_.recNo()) return;
-    try {
-        dataset_.moveTo(current.row());
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-        followDataset();
-    }
+    const int row = current.row();
+    if (!CommandBoundary::run(messages_, [&] { dataset_.moveTo(row); })) followDataset();
 }
 
 void DatasetGrid::followDataset() {

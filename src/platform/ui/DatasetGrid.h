@@ -2,8 +2,8 @@
 
 #include <QTableView>
 
+#include "platform/dataset/EventSubscriptions.h"
 #include "platform/ui/DatasetTableModel.h"
-#include "platform/ui/EventSubscriptions.h"
 
 namespace vantir {
 

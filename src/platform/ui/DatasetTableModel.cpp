@@ -1,8 +1,7 @@
 #include "platform/ui/DatasetTableModel.h"
 
 #include "platform/dataset/Dataset.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
+#include "platform/ui/CommandBoundary.h"
 
 namespace vantir {
 
@@ -66,18 +65,12 @@ Qt::ItemFlags DatasetTableModel::flags(const QModelIndex& index) const {
 
 bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!editable_ || role != Qt::EditRole || fieldOf(index.column()) < 0) return false;
-    Result result;
-    try {
+    const Result result = CommandBoundary::run(messages_, [&] {
         if (index.row() != dataset_.recNo()) dataset_.moveTo(index.row());
-        if (index.row() == dataset_.recNo())
-            result = dataset_.setText(columns_.at(index.column()).column, value.toString());
-    } catch (const DbError& error) {
-        result = Result::failure(error.message());
-    }
-    if (!result) {
-        messages_.error(result.message);
-        return false;
-    }
+        if (index.row() != dataset_.recNo()) return Result::success();
+        return dataset_.setText(columns_.at(index.column()).column, value.toString());
+    });
+    if (!result) return false;
     Q_EMIT dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
     return true;
 }

@@ -3,7 +3,7 @@
 #include <QAbstractTableModel>
 #include <QList>
 
-#include "platform/ui/EventSubscriptions.h"
+#include "platform/dataset/EventSubscriptions.h"
 
 namespace vantir {
 

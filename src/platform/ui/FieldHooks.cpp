@@ -6,8 +6,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
 #include "platform/ui/InputMode.h"
 
 namespace vantir {
@@ -49,23 +47,22 @@ bool FieldHooks::isReclaiming() { return reclaimer != nullptr; }
 bool FieldHooks::tryLeave() {
     if (left_) return true;
     leaving_ = true;
-    bool go = true;
     if (auto* edit = qobject_cast<QLineEdit*>(&field_)) finishInput(*edit);
-    if (beforeLeave_ && !beforeLeave_()) {
-        go = false;
-    } else if (leaveHook_) {
-        try {
-            go = leaveHook_() == Leave::Go;
-        } catch (const DbError& error) {
-            messages_.error(error.message());
-            go = false;
-        }
-    }
+    const bool go = runLeave();
     leaving_ = false;
     left_ = go;
     // A hook that put the cursor elsewhere itself ended this visit.
     if (go && field_.window()->focusWidget() != &field_) visiting_ = left_ = false;
     return go;
+}
+
+bool FieldHooks::runLeave() {
+    if (beforeLeave_ && !CommandBoundary::run(messages_, beforeLeave_)) return false;
+    if (!leaveHook_) return true;
+    Leave leave = Leave::Go;
+    if (!CommandBoundary::run(messages_, [&] { leave = leaveHook_(); })) return false;
+    CommandBoundary::tell(messages_, leave.told());
+    return !leave.stays();
 }
 
 bool FieldHooks::eventFilter(QObject* watched, QEvent* event) {
@@ -102,13 +99,7 @@ void FieldHooks::enter() {
     left_ = false;
     // A refused enter is no visit: there is nothing for the leave logic to finish.
     visiting_ = !beforeEnter_ || beforeEnter_();
-    if (!visiting_) return;
-    if (!enterHook_) return;
-    try {
-        enterHook_();
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
+    if (visiting_ && enterHook_) CommandBoundary::run(messages_, enterHook_);
 }
 
 void FieldHooks::reclaimFocus() {

@@ -3,15 +3,14 @@
 #include <QObject>
 #include <functional>
 
+#include "platform/dataset/Leave.h"
+#include "platform/ui/CommandBoundary.h"
+
 class QWidget;
 
 namespace vantir {
 
 class Messages;
-
-// What a leave hook decides: the cursor goes on, or stays in the field (a required field
-// left empty, a value the rule refused).
-enum class Leave { Go, Stay };
 
 // The enter and leave logic of one field, where the screens' rules run: defaults when
 // the cursor enters, zero-fill and lookups when it leaves. The leave logic runs once per
@@ -19,13 +18,12 @@ enum class Leave { Go, Stay };
 // before it moves), Tab, or the mouse. A leave refused by a click elsewhere takes the
 // cursor back to the field.
 //
-// Database errors raised by a hook are shown with the engine's message; an enter hook
-// then ends, a leave hook keeps the cursor in the field.
+// The rules run through the command boundary: what they are refused or told is shown,
+// and a database error ends an enter rule and keeps the cursor in the field on leaving.
 class FieldHooks : public QObject {
     Q_OBJECT
 
   public:
-    using EnterHook = std::function<void()>;
     using LeaveHook = std::function<Leave()>;
     using Step = std::function<bool()>;
 
@@ -40,13 +38,18 @@ class FieldHooks : public QObject {
 
     QWidget& field() const { return field_; }
 
-    void setEnterHook(EnterHook hook) { enterHook_ = std::move(hook); }
+    // An enter rule returns nothing or a Result; a leave rule a Leave (or a Result:
+    // refused, the cursor stays).
+    template <typename Hook>
+    void setEnterHook(Hook hook) {
+        enterHook_ = CommandBoundary::asAction(std::move(hook));
+    }
     void setLeaveHook(LeaveHook hook) { leaveHook_ = std::move(hook); }
-    // The field's own steps around the screen's hooks (a panel moving to its record
-    // before the enter hook, a bound field writing its text before the leave hook).
-    // false ends the enter, or keeps the cursor in the field.
+    // The field's own steps around the screen's hooks: a panel moving to its record
+    // before the enter hook (false ends the enter), a bound field writing its text before
+    // the leave hook (a refusal is shown and keeps the cursor in the field).
     void setBeforeEnter(Step step) { beforeEnter_ = std::move(step); }
-    void setBeforeLeave(Step step) { beforeLeave_ = std::move(step); }
+    void setBeforeLeave(CommandBoundary::Action step) { beforeLeave_ = std::move(step); }
 
     // Runs the leave logic unless it already ran in this visit; false when the cursor
     // is to stay in the field.
@@ -57,15 +60,16 @@ class FieldHooks : public QObject {
 
   private:
     FieldHooks(QWidget& field, Messages& messages);
+    bool runLeave();
     void enter();
     void reclaimFocus();
 
     QWidget& field_;
     Messages& messages_;
-    EnterHook enterHook_;
+    CommandBoundary::Action enterHook_;
     LeaveHook leaveHook_;
     Step beforeEnter_;
-    Step beforeLeave_;
+    CommandBoundary::Action beforeLeave_;
     bool visiting_ = false;  // the enter logic ran and the cursor has not left since
     bool left_ = false;      // the leave logic of this visit ran and let the cursor go
     bool leaving_ = false;   // the leave logic is running (its hook may move the cursor)

@@ -5,8 +5,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "platform/ui/CommandBoundary.h"
 #include "platform/ui/FieldHooks.h"
-#include "platform/ui/ScreenCommand.h"
 
 namespace vantir {
 
@@ -58,7 +58,7 @@ bool KeyHandler::eventFilter(QObject* watched, QEvent* event) {
 bool KeyHandler::handleKey(QKeyEvent& key, QWidget& focus) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (modifiers == Qt::NoModifier && commands_.contains(key.key())) {
-        runScreenCommand(screen_, messages_, commands_.value(key.key()));
+        CommandBoundary::runCommand(screen_, messages_, commands_.value(key.key()));
         return true;
     }
     const bool typing = !(modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));

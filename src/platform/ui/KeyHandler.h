@@ -20,7 +20,7 @@ class Messages;
 // - Page Down / Page Up along the same sequence (the slip screens);
 // - two characters as next / previous ("+" "-", or "*" "/" on the partner master) that
 //   are swallowed everywhere on the screen, so they can never be typed into a field;
-// - function keys bound to the screen's commands (run as every command runs);
+// - function keys bound to the screen's commands (run through the command boundary);
 // - optionally Enter swallowed everywhere, so it never reaches a field.
 // Fields outside the sequence can move like a field of it. Moving runs the leave logic
 // of the field first and stays when it refuses. Enter on a focused button presses it.
@@ -41,11 +41,6 @@ class KeyHandler : public QObject {
     void setWrapping(bool on) { wrapping_ = on; }
     void setEnterSwallowed(bool on) { enterSwallowed_ = on; }
     void bindKey(int key, std::function<void()> command);
-
-    // The moves the keys make, for screens that move from a button or a rule. False
-    // when the cursor did not move.
-    bool moveNext() { return step(+1); }
-    bool movePrevious() { return step(-1); }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

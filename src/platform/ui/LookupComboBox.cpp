@@ -1,9 +1,8 @@
 #include "platform/ui/LookupComboBox.h"
 
 #include "platform/dataset/Dataset.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
-#include "platform/ui/RecordChanges.h"
+#include "platform/dataset/RecordChanges.h"
+#include "platform/ui/CommandBoundary.h"
 
 namespace vantir {
 
@@ -62,15 +61,9 @@ void LookupComboBox::refresh() {
 
 void LookupComboBox::choose(int index) {
     if (index < 0) return;
-    Result result;
     writing_ = true;
-    try {
-        result = dataset_.setValue(column_, itemData(index));
-    } catch (const DbError& error) {
-        result = Result::failure(error.message(), column_);
-    }
+    CommandBoundary::run(messages_, [&] { return dataset_.setValue(column_, itemData(index)); });
     writing_ = false;
-    if (!result) messages_.error(result.message);
     refresh();
 }
 

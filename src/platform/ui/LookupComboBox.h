@@ -2,7 +2,7 @@
 
 #include <QComboBox>
 
-#include "platform/ui/EventSubscriptions.h"
+#include "platform/dataset/EventSubscriptions.h"
 
 namespace vantir {
 

@@ -12,11 +12,10 @@
 #include <utility>
 
 #include "platform/dataset/Dataset.h"
-#include "platform/db/DbError.h"
-#include "platform/system/Messages.h"
+#include "platform/dataset/RecordChanges.h"
 #include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/CommandBoundary.h"
 #include "platform/ui/FieldHooks.h"
-#include "platform/ui/RecordChanges.h"
 
 namespace vantir {
 
@@ -153,30 +152,20 @@ void PanelList::scrollTo(int topRow) {
     const int oldTop = std::exchange(top_, top);
     // The panel with the cursor keeps it and shows the record scrolled into it.
     const int focused = focusedPanel();
-    if (top != oldTop && focused >= 0 && top + focused != dataset_.recNo()) {
-        try {
-            dataset_.moveTo(top + focused);
-        } catch (const DbError& error) {
-            top_ = oldTop;
-            showRows();
-            messages_.error(error.message());
-            return;
-        }
+    const bool moves = top != oldTop && focused >= 0 && top + focused != dataset_.recNo();
+    if (moves && !CommandBoundary::run(messages_, [&] { dataset_.moveTo(top + focused); })) {
+        top_ = oldTop;
     }
     showRows();
 }
 
 bool PanelList::enterPanel(BoundLineEdit& box, int panel) {
     const int row = top_ + panel;
-    try {
-        if (row == dataset_.recNo() || dataset_.moveTo(row)) {
-            lastBox_ = &box;
-            return true;
-        }
-        return false;
-    } catch (const DbError& error) {
-        messages_.error(error.message());
-    }
+    bool moved = false;
+    const Result entered = CommandBoundary::run(
+        messages_, [&] { moved = row == dataset_.recNo() || dataset_.moveTo(row); });
+    if (moved) lastBox_ = &box;
+    if (entered) return moved;
     // The change of the record being edited was refused: the cursor goes back to it.
     BoundLineEdit* back = lastBox_;
     if (!back || back->row() != dataset_.recNo()) back = field(currentPanel(), box.column());

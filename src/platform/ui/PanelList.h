@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/ui/EventSubscriptions.h"
+#include "platform/dataset/EventSubscriptions.h"
 
 class QFrame;
 class QScrollBar;

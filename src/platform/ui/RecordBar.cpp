@@ -6,9 +6,7 @@
 
 #include "platform/dataset/Dataset.h"
 #include "platform/system/Messages.h"
-#include "platform/ui/BoundLineEdit.h"
-#include "platform/ui/LookupComboBox.h"
-#include "platform/ui/ScreenCommand.h"
+#include "platform/ui/CommandBoundary.h"
 
 namespace vantir {
 
@@ -77,90 +75,61 @@ void RecordBar::setVisibleButtons(const QList<Button>& buttons) {
         buttons_.at(i)->setVisible(buttons.contains(static_cast<Button>(i)));
 }
 
-void RecordBar::setFieldWidget(const QString& column, QWidget* field) {
-    fields_.insert(column.toUpper(), field);
-}
-
 bool RecordBar::run(Button button) {
-    bool done = false;
-    const bool ran = runScreenCommand(*this, messages_, [&] { done = execute(button); });
+    const bool done =
+        CommandBoundary::runCommand(*this, messages_, [&] { return execute(button); });
     // Trying to move past the last record tells no event that the end was reached.
     updateButtons();
-    if (ran && done) Q_EMIT executed(button);
-    return ran && done;
+    if (done) Q_EMIT executed(button);
+    return done;
 }
 
-bool RecordBar::execute(Button button) {
+Result RecordBar::execute(Button button) {
     switch (button) {
         case First:
         case Prior:
         case Next:
         case Last:
         case Refresh:
-            if (!postPending()) return false;
+            if (const Result posted = postPending(); !posted) return posted;
             if (button == First) dataset_.first();
             if (button == Prior) dataset_.prior();
             if (button == Next) dataset_.next();
             if (button == Last) dataset_.last();
             if (button == Refresh) dataset_.refresh();
-            return true;
+            return Result::success();
         case Insert:
-            if (!postPending()) return false;
+            if (const Result posted = postPending(); !posted) return posted;
             dataset_.append();
-            return true;
-        case Delete: {
-            if (!messages_.question(deleteQuestion(), QStringLiteral("確認"))) return false;
-            const Result result = dataset_.remove();
-            if (!result) showRefusal(result);
-            return result.ok;
-        }
+            return Result::success();
+        case Delete:
+            // "No" ends the command with nothing to tell.
+            if (!messages_.question(deleteQuestion(), QStringLiteral("確認"))) {
+                return Result::failure({});
+            }
+            return dataset_.remove();
         case Edit:
             dataset_.edit();
-            return true;
+            return Result::success();
         case Post:
             return post();
         case Cancel:
             dataset_.cancel();
-            return true;
+            return Result::success();
     }
-    return false;
+    return Result::failure({});
 }
 
-bool RecordBar::post() {
-    Result result = beforePost_ ? beforePost_() : Result::success();
-    if (result) result = dataset_.post();
-    if (!result) showRefusal(result);
-    return result.ok;
+Result RecordBar::post() {
+    const Result checked = beforePost_ ? beforePost_() : Result::success();
+    return checked ? dataset_.post() : checked;
 }
 
-bool RecordBar::postPending() {
+Result RecordBar::postPending() {
     // Posted here rather than by the move itself, so that the screen's checks run and a
     // refusal can name its field.
-    return !dataset_.isEditing() || !dataset_.isModified() || post();
-}
-
-void RecordBar::showRefusal(const Result& result) {
-    messages_.error(result.message);
-    QWidget* field = fieldWidget(result.field);
-    if (!field) return;
-    field->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
-}
-
-QWidget* RecordBar::fieldWidget(const QString& column) const {
-    if (column.isEmpty()) return nullptr;
-    if (QWidget* field = fields_.value(column.toUpper())) return field;
-    const auto sameColumn = [&](const QString& other) {
-        return other.compare(column, Qt::CaseInsensitive) == 0;
-    };
-    for (BoundLineEdit* edit : window()->findChildren<BoundLineEdit*>()) {
-        if (&edit->dataset() == &dataset_ && edit->row() < 0 && sameColumn(edit->column()))
-            return edit;
-    }
-    for (LookupComboBox* box : window()->findChildren<LookupComboBox*>()) {
-        if (&box->dataset() == &dataset_ && sameColumn(box->column())) return box;
-    }
-    return nullptr;
+    if (!dataset_.isEditing() || !dataset_.isModified()) return Result::success();
+    return post();
 }
 
 void RecordBar::updateButtons() {

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QHash>
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
 
+#include "platform/dataset/EventSubscriptions.h"
 #include "platform/dataset/Result.h"
-#include "platform/ui/EventSubscriptions.h"
 
 class QPushButton;
 
@@ -20,9 +18,10 @@ class Messages;
 // caption as its hint, of which the screen shows the ones it offers. Their enabled
 // states follow the dataset: moving back is offered away from the first record, moving
 // on away from the last, post and cancel while a record is edited, edit while not.
-// Deleting asks first. A refused post shows its message, keeps the record buffer and
-// puts the cursor on the field at fault. The bar tells when the cursor comes into it
-// and when it leaves (screens tidy the record before a command and refresh after one).
+// Deleting asks first. Its commands run through the command boundary: a refused post
+// shows its message, keeps the record buffer and puts the cursor on the field at fault. The bar
+// tells when the cursor comes into it and when it leaves (screens tidy the record before a command
+// and refresh after one).
 class RecordBar : public QWidget {
     Q_OBJECT
 
@@ -41,10 +40,6 @@ class RecordBar : public QWidget {
     QPushButton* button(Button button) const { return buttons_.at(button); }
     // Shows the buttons the screen offers and hides the others.
     void setVisibleButtons(const QList<Button>& buttons);
-    // The field the cursor goes to when a post is refused for the column; bound fields
-    // of the bar's window are found without this.
-    void setFieldWidget(const QString& column, QWidget* field);
-
     // The screen's checks before a record is posted (by the post button, or before the
     // bar moves away from a changed record); a refusal is shown as a refused post is.
     void setBeforePost(std::function<Result()> check) { beforePost_ = std::move(check); }
@@ -58,18 +53,15 @@ class RecordBar : public QWidget {
     void executed(vantir::RecordBar::Button button);
 
   private:
-    bool execute(Button button);
-    bool post();
-    bool postPending();
-    void showRefusal(const Result& result);
-    QWidget* fieldWidget(const QString& column) const;
+    Result execute(Button button);
+    Result post();
+    Result postPending();
     void updateButtons();
     void followFocus(QWidget* now);
 
     Dataset& dataset_;
     Messages& messages_;
     std::array<QPushButton*, kButtonCount> buttons_{};
-    QHash<QString, QPointer<QWidget>> fields_;
     std::function<Result()> beforePost_;
     bool hasFocus_ = false;
     EventSubscriptions subscriptions_;

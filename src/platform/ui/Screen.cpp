@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 
+#include "platform/ui/FieldHooks.h"
 #include "platform/ui/KeyHandler.h"
 
 namespace vantir {
@@ -13,7 +14,23 @@ Screen::Screen(Messages& messages, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
-Screen::~Screen() = default;
+Screen::~Screen() {
+    // Released without being closed, the screen still closes its views. Then the widgets
+    // go, and only then the rules their hooks and signals call; the cursor leaving a
+    // field that goes runs no leave logic any more.
+    closeDatasets();
+    qDeleteAll(findChildren<FieldHooks*>());
+    QList<QPointer<QWidget>> widgets;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) widgets << child;
+    for (const QPointer<QWidget>& widget : widgets) delete widget.data();
+    rules_.reset();
+}
+
+void Screen::closeDatasets() {
+    if (std::exchange(closedDatasets_, true)) return;
+    if (rules_) rules_->close();
+    opened_.closeAll();
+}
 
 void Screen::closeEvent(QCloseEvent* event) {
     // Closing the views drops a pending change unasked; screens that ask first do so in
@@ -21,6 +38,12 @@ void Screen::closeEvent(QCloseEvent* event) {
     closeDatasets();
     QWidget::closeEvent(event);
     Q_EMIT closed();
+}
+
+void Screen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(shown_, true) || !firstField_) return;
+    firstField_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace vantir

@@ -17,6 +17,7 @@
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "data/DataModule2.h"
+#include "data/HandBacks.h"
 #include "data/HookTargets.h"
 #include "support/CalendarTexts.h"
 #include "support/ScopedDefaultLocale.h"
@@ -61,8 +62,8 @@ class MainWindowTest : public ::testing::Test {
 
     void start(bool upgradeCompleted = true) {
         window = std::make_unique<MainWindow>(
-            table, ScreenContext{state, dm1, dm2, hookTargets, messages, longLived}, dir.path(),
-            upgradeCompleted);
+            table, ScreenContext{state, dm1, dm2, hookTargets, handBacks, messages, longLived},
+            dir.path(), upgradeCompleted);
         window->show();
     }
 
@@ -91,6 +92,7 @@ class MainWindowTest : public ::testing::Test {
     TestProgramDir dir;
     AppState state;
     HookTargets hookTargets;
+    HandBacks handBacks;
     DataModule1 dm1{dir.path(), state, hookTargets};
     DataModule2 dm2{dir.path(), state, hookTargets};
     ScriptedMessages messages;

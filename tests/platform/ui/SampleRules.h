@@ -1,7 +1,7 @@
 #pragma once
 
+#include "platform/dataset/Leave.h"
 #include "platform/dataset/Result.h"
-#include "platform/ui/FieldHooks.h"
 
 namespace vantir {
 class Dataset;

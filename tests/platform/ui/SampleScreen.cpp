@@ -1,13 +1,12 @@
 #include "SampleScreen.h"
 
-#include <QFormLayout>
+#include <QVBoxLayout>
 
 #include "SampleData.h"
-#include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/KeyHandler.h"
-#include "platform/ui/LookupComboBox.h"
 #include "platform/ui/RecordBar.h"
+#include "platform/ui/RecordForm.h"
 
 namespace vantir::test {
 
@@ -18,51 +17,42 @@ SampleScreen::SampleScreen(SampleData& data, Messages& messages)
     openDataset(data.staff);
     openDataset(data.sample);
 
-    auto* form = new QFormLayout(this);
-    const auto box = [&](const QString& column, InputMode mode) {
-        auto* edit = new BoundLineEdit(data.sample, column, messages, this);
-        edit->setObjectName(QStringLiteral("Edit") + column);
-        edit->setInputMode(mode);
-        form->addRow(column, edit);
-        return edit;
-    };
-    BoundLineEdit* code = box(QStringLiteral("CODE"), InputMode::Direct);
-    BoundLineEdit* name = box(QStringLiteral("NAME"), InputMode::Hiragana);
-    BoundLineEdit* kana = box(QStringLiteral("KANA"), InputMode::HalfKatakana);
-    BoundLineEdit* quantity = box(QStringLiteral("QTY"), InputMode::Direct);
-    BoundLineEdit* kind = box(QStringLiteral("SEKBN"), InputMode::Direct);
-    auto* kindList =
-        new LookupComboBox(data.sample, QStringLiteral("SEKBN"), data.kinds,
-                           QStringLiteral("FDATA"), QStringLiteral("FNAME"), messages, this);
-    kindList->setObjectName(QStringLiteral("ComboSEKBN"));
-    form->addRow(QString(), kindList);
-    BoundLineEdit* staff = box(QStringLiteral("TANCOD"), InputMode::Direct);
-    auto* staffList =
-        new LookupComboBox(data.sample, QStringLiteral("TANCOD"), data.staff,
-                           QStringLiteral("TANCOD"), QStringLiteral("TANMEI"), messages, this);
-    staffList->setObjectName(QStringLiteral("ComboTANCOD"));
-    form->addRow(QString(), staffList);
-    BoundLineEdit* checked = box(QStringLiteral("CHKDAY"), InputMode::Direct);
-
-    code->hooks().setLeaveHook([this] { return rules_.leaveCode(); });
-    quantity->hooks().setEnterHook([this] { rules_.enterQuantity(); });
+    auto* form =
+        new RecordForm(*this, data.sample,
+                       {
+                           {.column = "CODE", .leave = [this] { return rules_.leaveCode(); }},
+                           {.column = "NAME", .input = InputMode::Hiragana},
+                           {.column = "KANA", .input = InputMode::HalfKatakana},
+                           {.column = "QTY", .enter = [this] { rules_.enterQuantity(); }},
+                           {.column = "SEKBN"},
+                           {.column = "SEKBN",
+                            .list = {&data.kinds, "FDATA", "FNAME"},
+                            .inEnterSequence = false,
+                            .movesLike = "SEKBN"},
+                           {.column = "TANCOD"},
+                           {.column = "TANCOD",
+                            .list = {&data.staff, "TANCOD", "TANMEI"},
+                            .inEnterSequence = false,
+                            .movesLike = "TANCOD"},
+                           {.column = "CHKDAY"},
+                       });
 
     auto* grid = new DatasetGrid(data.sample,
                                  {{QStringLiteral("CODE"), QStringLiteral("コード")},
                                   {QStringLiteral("NAME"), QStringLiteral("名前")}},
                                  messages, this);
     grid->setObjectName(QStringLiteral("GridSAMPLE"));
-    form->addRow(grid);
 
     bar_ = new RecordBar(data.sample, messages, QStringLiteral("DBNavigator1"), this);
     bar_->setVisibleButtons(
         {RecordBar::Insert, RecordBar::Delete, RecordBar::Post, RecordBar::Cancel});
     bar_->setBeforePost([this] { return rules_.checkBeforePost(); });
-    form->addRow(bar_);
 
-    keys().setSequence({code, name, kana, quantity, kind, staff, checked});
-    keys().setMovesLike(kindList, kind);
-    keys().setMovesLike(staffList, staff);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(form);
+    layout->addWidget(grid);
+    layout->addWidget(bar_);
+
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
     keys().setEnterSwallowed(true);
     keys().bindKey(Qt::Key_F1, [this] { bar_->run(RecordBar::Post); });

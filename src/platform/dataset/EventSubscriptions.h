@@ -7,9 +7,9 @@
 
 namespace vantir {
 
-// The dataset events a widget listens to, disconnected when the widget goes. The data
-// modules outlive every screen, so a screen's widgets must never leave a handler behind
-// on a shared dataset.
+// The dataset events a listener follows (a widget, a screen's rules), disconnected when
+// the listener goes. The data modules outlive every screen, so nothing of a screen may
+// leave a handler behind on a shared dataset.
 class EventSubscriptions {
   public:
     EventSubscriptions() = default;

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "platform/dataset/Dataset.h"
-#include "platform/ui/EventSubscriptions.h"
+#include "platform/dataset/EventSubscriptions.h"
 
 namespace vantir {
 
