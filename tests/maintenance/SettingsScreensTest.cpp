@@ -18,6 +18,9 @@ struct SettingsCase {
     QStringList enterOrder;
 };
 
+// Names the screen in the test's output.
+void PrintTo(const SettingsCase& screen, std::ostream* out) { *out << screen.name; }
+
 const QStringList kCompanyFields{"EditCODE",  "EditCNAME",   "EditCZIP",    "EditCADD1",
                                  "EditCADD2", "EditCTEL",    "EditCFAX",    "EditCBANK",
                                  "EditCETC",  "EditRPT_FLG", "EditRPT_FLG2"};
