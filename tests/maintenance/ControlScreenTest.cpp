@@ -27,6 +27,9 @@ struct CodeCase {
     bool editing;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const CodeCase& c, std::ostream* os) { *os << c.name; }
+
 class ControlCodeTest : public ControlScreenTest, public ::testing::WithParamInterface<CodeCase> {};
 
 TEST_P(ControlCodeTest, EnteringTheCodeField) {
