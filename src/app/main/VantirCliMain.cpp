@@ -18,7 +18,10 @@ int runHelpCommand(vantir::CliContext& context, const QStringList& args);
 
 const CommandEntry kCommands[] = {
     {"init", vantir::runInitCommand,
-     "init                      create DataBase/VANTIR.mdb with the fresh content"},
+     "init [--sample]           create DataBase/VANTIR.mdb with the fresh content, or with a\n"
+     "                          sample company (and VantirTenSet.ini): --partners N (60),\n"
+     "                          --slips N (3000), --months N (3, up to this month),\n"
+     "                          --seed S (1; the same seed and today give the same rows)"},
     {"sql", vantir::runSqlCommand,
      "sql [--work] \"STATEMENT\"  run one statement on the main database (or the working\n"
      "                          copy): a header line, then one tab-separated line per row"},
