@@ -87,11 +87,12 @@ InitRequest parse(const QStringList& args) {
         }
         const std::optional<qint64> number = wholeNumber(*value);
         if (!number || *number < option->low || *number > option->high) {
-            request.refusal = QStringLiteral("%1 takes a whole number from %2 to %3 (%4), not \"%5\"")
-                                  .arg(name)
-                                  .arg(option->low)
-                                  .arg(option->high)
-                                  .arg(QString::fromLatin1(option->bounds), *value);
+            request.refusal =
+                QStringLiteral("%1 takes a whole number from %2 to %3 (%4), not \"%5\"")
+                    .arg(name)
+                    .arg(option->low)
+                    .arg(option->high)
+                    .arg(QString::fromLatin1(option->bounds), *value);
             return request;
         }
         option->store(request.options, *number);
@@ -103,19 +104,21 @@ InitRequest parse(const QStringList& args) {
 }
 
 int count(Connection& connection, const char* table) {
-    return connection.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table)).toInt();
+    return connection.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + QLatin1String(table))
+        .toInt();
 }
 
 // What the sample company holds, so that the user sees the options took effect.
 void describeSample(CliContext& context, const QString& path) {
     Connection connection;
     connection.open(path, /*create=*/false);
-    context.out << "  " << count(connection, "HIMAS3") << " partners, " << count(connection, "HITRAN1")
-                << " slips, " << count(connection, "HITRAN2") << " receipts, "
-                << count(connection, "HITRAN3") << " payments";
+    context.out << "  " << count(connection, "HIMAS3") << " partners, "
+                << count(connection, "HITRAN1") << " slips, " << count(connection, "HITRAN2")
+                << " receipts, " << count(connection, "HITRAN3") << " payments";
     const QVariant first = connection.scalar(QStringLiteral("SELECT MIN(HYMD) FROM HITRAN1"));
     const QVariant last = connection.scalar(QStringLiteral("SELECT MAX(HYMD) FROM HITRAN1"));
-    if (!first.isNull()) context.out << ", slips dated " << first.toString() << " to " << last.toString();
+    if (!first.isNull())
+        context.out << ", slips dated " << first.toString() << " to " << last.toString();
     context.out << '\n';
 }
 

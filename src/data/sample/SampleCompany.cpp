@@ -60,8 +60,7 @@ void SampleCompany::fill(Connection& connection, const SampleCompanyOptions& opt
     writeCodeNames(connection, "HIMAS2", "TANCOD", "TANMEI", SampleWords::staff());
     const QList<SamplePartner> partners =
         SamplePartners::write(connection, random, options.partners);
-    SampleTransactions transactions(connection, random, partners, options.months,
-                                    Clock::today());
+    SampleTransactions transactions(connection, random, partners, options.months, Clock::today());
     transactions.writeSlips(options.slips);
     transactions.writeReceipts();
     transactions.writePayments();

@@ -36,13 +36,16 @@ QString closingDayOf(int index, SampleRandom& random) {
 
 QString siteFlag(SampleRandom& random) {
     const qint64 draw = random.between(1, 100);
-    return draw <= 70 ? QStringLiteral("2") : draw <= 85 ? QStringLiteral("1") : QStringLiteral("3");
+    return draw <= 70   ? QStringLiteral("2")
+           : draw <= 85 ? QStringLiteral("1")
+                        : QStringLiteral("3");
 }
 
 // "株式会社丸山運輸", "丸山商事株式会社", "有限会社丸山建材", read "ﾏﾙﾔﾏｳﾝﾕ".
 void writeName(SampleTableWriter& writer, SamplePartner& partner, SampleRandom& random) {
     const SampleWords::NamePart& head = random.pick(SampleWords::nameHeads());
-    const bool carrierTrade = partner.kind == kKinds[1] || (partner.kind == kKinds[2] && random.percent(50));
+    const bool carrierTrade =
+        partner.kind == kKinds[1] || (partner.kind == kKinds[2] && random.percent(50));
     const SampleWords::NamePart& trade =
         random.pick(carrierTrade ? SampleWords::carrierTrades() : SampleWords::customerTrades());
     const QString name = head.name + trade.name;
@@ -93,9 +96,9 @@ void writeBank(SampleTableWriter& writer, SampleRandom& random) {
 QList<SamplePartner> SamplePartners::write(Connection& connection, SampleRandom& random,
                                            int count) {
     SampleTableWriter writer(connection, QStringLiteral("HIMAS3"));
-    const char* const runningTotals[] = {"UKING",  "SKING",  "UHIYO",  "SHIYO",
+    const char* const runningTotals[] = {"UKING",  "SKING",   "UHIYO",  "SHIYO",
                                          "INKING", "INSKING", "NUKING", "HSKING",
-                                         "URISUB", "SIRSUB", "URI_FLG"};
+                                         "URISUB", "SIRSUB",  "URI_FLG"};
     QList<SamplePartner> partners;
     partners.reserve(count);
     for (int index = 0; index < count; ++index) {

@@ -19,7 +19,9 @@ class SampleRandom {
     // True in about `chance` of 100 draws.
     bool percent(int chance) { return between(1, 100) <= chance; }
     // A whole number from low to high in steps of `step` (amounts rounded to 100 yen).
-    qint64 steps(qint64 low, qint64 high, qint64 step) { return between(low / step, high / step) * step; }
+    qint64 steps(qint64 low, qint64 high, qint64 step) {
+        return between(low / step, high / step) * step;
+    }
     // One element of a list that is not empty.
     template <typename T>
     const T& pick(const QList<T>& items) {

@@ -20,7 +20,8 @@ QString insertStatement(const TableLayout& layout) {
     QStringList marks;
     for (qsizetype i = 0; i < layout.columns.size(); ++i) marks.append(QStringLiteral("?"));
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(layout.name, layout.columnNames().join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+        .arg(layout.name, layout.columnNames().join(QLatin1Char(',')),
+             marks.join(QLatin1Char(',')));
 }
 
 }  // namespace

@@ -36,17 +36,33 @@ qsizetype skewed(SampleRandom& random, qsizetype count) {
 // The column positions of the slip layout, found once for a million rows.
 struct SlipColumns {
     explicit SlipColumns(const SampleTableWriter& w)
-        : HYMD(w.column("HYMD")), THYMD(w.column("THYMD")), CODE(w.column("CODE")),
-          SEKBN(w.column("SEKBN")), DDAY(w.column("DDAY")), KCODE(w.column("KCODE")),
-          KNAME(w.column("KNAME")), HATTI(w.column("HATTI")), THTTI(w.column("THTTI")),
-          TON(w.column("TON")), UKING(w.column("UKING")), YCODE(w.column("YCODE")),
-          YNAME(w.column("YNAME")), SHBAN(w.column("SHBAN")), YKING(w.column("YKING")),
-          SKING(w.column("SKING")), BIKO(w.column("BIKO")), UHIYO(w.column("UHIYO")),
-          SHIYO(w.column("SHIYO")), TANCOD(w.column("TANCOD")), TANMEI(w.column("TANMEI")),
-          INKING(w.column("INKING")), INSKING(w.column("INSKING")), SUBM(w.column("SUBM")),
+        : HYMD(w.column("HYMD")),
+          THYMD(w.column("THYMD")),
+          CODE(w.column("CODE")),
+          SEKBN(w.column("SEKBN")),
+          DDAY(w.column("DDAY")),
+          KCODE(w.column("KCODE")),
+          KNAME(w.column("KNAME")),
+          HATTI(w.column("HATTI")),
+          THTTI(w.column("THTTI")),
+          TON(w.column("TON")),
+          UKING(w.column("UKING")),
+          YCODE(w.column("YCODE")),
+          YNAME(w.column("YNAME")),
+          SHBAN(w.column("SHBAN")),
+          YKING(w.column("YKING")),
+          SKING(w.column("SKING")),
+          BIKO(w.column("BIKO")),
+          UHIYO(w.column("UHIYO")),
+          SHIYO(w.column("SHIYO")),
+          TANCOD(w.column("TANCOD")),
+          TANMEI(w.column("TANMEI")),
+          INKING(w.column("INKING")),
+          INSKING(w.column("INSKING")),
+          SUBM(w.column("SUBM")),
           CHKDAY(w.column("CHKDAY")) {}
-    int HYMD, THYMD, CODE, SEKBN, DDAY, KCODE, KNAME, HATTI, THTTI, TON, UKING, YCODE, YNAME,
-        SHBAN, YKING, SKING, BIKO, UHIYO, SHIYO, TANCOD, TANMEI, INKING, INSKING, SUBM, CHKDAY;
+    int HYMD, THYMD, CODE, SEKBN, DDAY, KCODE, KNAME, HATTI, THTTI, TON, UKING, YCODE, YNAME, SHBAN,
+        YKING, SKING, BIKO, UHIYO, SHIYO, TANCOD, TANMEI, INKING, INSKING, SUBM, CHKDAY;
 };
 
 }  // namespace
@@ -121,8 +137,7 @@ void SampleTransactions::writeSlips(int count) {
         if (random_.percent(10)) writer.set(c.SUBM, random_.pick(SampleWords::memos()));
         // The signed receipt comes back within a week; recent slips still wait for it.
         if (day + 7 <= today_ && random_.percent(90)) {
-            writer.set(c.CHKDAY,
-                       dayText(std::min(unloading + int(random_.between(2, 6)), today_)));
+            writer.set(c.CHKDAY, dayText(std::min(unloading + int(random_.between(2, 6)), today_)));
         }
         writer.write();
 
@@ -152,7 +167,8 @@ void SampleTransactions::writeReceipts() {
         }
         std::sort(due.begin(), due.end());
         for (const auto& [day, customer] : due) {
-            qint64 amount = month == 0 ? customers_[customer].urizan : invoiced(month - 1, customer);
+            qint64 amount =
+                month == 0 ? customers_[customer].urizan : invoiced(month - 1, customer);
             // Now and then a customer pays only part of it.
             if (random_.percent(10)) amount = amount * random_.between(50, 90) / 100 / 1000 * 1000;
             if (amount <= 0) continue;

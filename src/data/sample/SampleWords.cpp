@@ -10,14 +10,16 @@ QList<QString> words(std::initializer_list<const char*> texts) {
     return list;
 }
 
-QList<SampleWords::NamePart> parts(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+QList<SampleWords::NamePart> parts(
+    std::initializer_list<std::pair<const char*, const char*>> pairs) {
     QList<SampleWords::NamePart> list;
     for (const auto& [name, reading] : pairs)
         list.append({QString::fromUtf8(name), QString::fromUtf8(reading)});
     return list;
 }
 
-QList<SampleWords::CodeName> codeNames(std::initializer_list<std::pair<const char*, const char*>> pairs) {
+QList<SampleWords::CodeName> codeNames(
+    std::initializer_list<std::pair<const char*, const char*>> pairs) {
     QList<SampleWords::CodeName> list;
     for (const auto& [code, name] : pairs)
         list.append({QString::fromLatin1(code), QString::fromUtf8(name)});
@@ -28,31 +30,47 @@ QList<SampleWords::CodeName> codeNames(std::initializer_list<std::pair<const cha
 
 const QList<SampleWords::NamePart>& SampleWords::nameHeads() {
     static const QList<NamePart> list = parts({
-        {"丸山", "マルヤマ"},   {"東和", "トウワ"},     {"大和", "ヤマト"},     {"三協", "サンキョウ"},
-        {"北陸", "ホクリク"},   {"中央", "チュウオウ"}, {"富士", "フジ"},       {"関東", "カントウ"},
-        {"日新", "ニッシン"},   {"協和", "キョウワ"},   {"第一", "ダイイチ"},   {"昭和", "ショウワ"},
-        {"平和", "ヘイワ"},     {"明星", "ミョウジョウ"}, {"三和", "サンワ"},   {"旭", "アサヒ"},
-        {"丸一", "マルイチ"},   {"山本", "ヤマモト"},   {"高橋", "タカハシ"},   {"青葉", "アオバ"},
-        {"若葉", "ワカバ"},     {"港南", "コウナン"},   {"湘南", "ショウナン"}, {"相模", "サガミ"},
-        {"武蔵野", "ムサシノ"}, {"千代田", "チヨダ"},   {"太平洋", "タイヘイヨウ"}, {"丸和", "マルワ"},
-        {"朝日", "アサヒ"},     {"栄光", "エイコウ"},   {"北斗", "ホクト"},     {"信濃", "シナノ"},
+        {"丸山", "マルヤマ"},   {"東和", "トウワ"},       {"大和", "ヤマト"},
+        {"三協", "サンキョウ"}, {"北陸", "ホクリク"},     {"中央", "チュウオウ"},
+        {"富士", "フジ"},       {"関東", "カントウ"},     {"日新", "ニッシン"},
+        {"協和", "キョウワ"},   {"第一", "ダイイチ"},     {"昭和", "ショウワ"},
+        {"平和", "ヘイワ"},     {"明星", "ミョウジョウ"}, {"三和", "サンワ"},
+        {"旭", "アサヒ"},       {"丸一", "マルイチ"},     {"山本", "ヤマモト"},
+        {"高橋", "タカハシ"},   {"青葉", "アオバ"},       {"若葉", "ワカバ"},
+        {"港南", "コウナン"},   {"湘南", "ショウナン"},   {"相模", "サガミ"},
+        {"武蔵野", "ムサシノ"}, {"千代田", "チヨダ"},     {"太平洋", "タイヘイヨウ"},
+        {"丸和", "マルワ"},     {"朝日", "アサヒ"},       {"栄光", "エイコウ"},
+        {"北斗", "ホクト"},     {"信濃", "シナノ"},
     });
     return list;
 }
 
 const QList<SampleWords::NamePart>& SampleWords::customerTrades() {
     static const QList<NamePart> list = parts({
-        {"商事", "ショウジ"},     {"工業", "コウギョウ"}, {"建材", "ケンザイ"}, {"鋼材", "コウザイ"},
-        {"食品", "ショクヒン"},   {"化学", "カガク"},     {"製作所", "セイサクショ"},
-        {"産業", "サンギョウ"},   {"製紙", "セイシ"},     {"倉庫", "ソウコ"},   {"電機", "デンキ"},
+        {"商事", "ショウジ"},
+        {"工業", "コウギョウ"},
+        {"建材", "ケンザイ"},
+        {"鋼材", "コウザイ"},
+        {"食品", "ショクヒン"},
+        {"化学", "カガク"},
+        {"製作所", "セイサクショ"},
+        {"産業", "サンギョウ"},
+        {"製紙", "セイシ"},
+        {"倉庫", "ソウコ"},
+        {"電機", "デンキ"},
     });
     return list;
 }
 
 const QList<SampleWords::NamePart>& SampleWords::carrierTrades() {
     static const QList<NamePart> list = parts({
-        {"運輸", "ウンユ"},   {"運送", "ウンソウ"}, {"物流", "ブツリュウ"}, {"急送", "キュウソウ"},
-        {"陸運", "リクウン"}, {"通運", "ツウウン"}, {"輸送", "ユソウ"},
+        {"運輸", "ウンユ"},
+        {"運送", "ウンソウ"},
+        {"物流", "ブツリュウ"},
+        {"急送", "キュウソウ"},
+        {"陸運", "リクウン"},
+        {"通運", "ツウウン"},
+        {"輸送", "ユソウ"},
     });
     return list;
 }
@@ -90,8 +108,8 @@ const QList<SampleWords::Place>& SampleWords::places() {
 
 const QList<QString>& SampleWords::banks() {
     static const QList<QString> list =
-        words({"みずほ銀行", "三菱ＵＦＪ銀行", "三井住友銀行", "りそな銀行", "横浜銀行",
-               "静岡銀行", "千葉銀行", "城南信用金庫", "商工中金"});
+        words({"みずほ銀行", "三菱ＵＦＪ銀行", "三井住友銀行", "りそな銀行", "横浜銀行", "静岡銀行",
+               "千葉銀行", "城南信用金庫", "商工中金"});
     return list;
 }
 
@@ -116,11 +134,11 @@ const QList<SampleWords::CodeName>& SampleWords::staff() {
 
 const QList<QString>& SampleWords::routes() {
     static const QList<QString> list =
-        words({"東京都江東区", "東京都大田区", "神奈川県横浜市", "神奈川県川崎市", "埼玉県戸田市",
-               "千葉県市川市", "群馬県太田市", "栃木県宇都宮市", "茨城県つくば市", "新潟県新潟市",
-               "長野県松本市", "静岡県静岡市", "愛知県名古屋市", "愛知県豊田市", "岐阜県大垣市",
-               "三重県四日市市", "京都府京都市", "大阪府堺市", "兵庫県神戸市", "広島県広島市",
-               "福岡県福岡市", "宮城県仙台市"});
+        words({"東京都江東区",   "東京都大田区", "神奈川県横浜市", "神奈川県川崎市", "埼玉県戸田市",
+               "千葉県市川市",   "群馬県太田市", "栃木県宇都宮市", "茨城県つくば市", "新潟県新潟市",
+               "長野県松本市",   "静岡県静岡市", "愛知県名古屋市", "愛知県豊田市",   "岐阜県大垣市",
+               "三重県四日市市", "京都府京都市", "大阪府堺市",     "兵庫県神戸市",   "広島県広島市",
+               "福岡県福岡市",   "宮城県仙台市"});
     return list;
 }
 

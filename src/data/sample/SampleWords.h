@@ -26,17 +26,17 @@ struct SampleWords {
         QString name;
     };
 
-    static const QList<NamePart>& nameHeads();         // "丸山", "東和", ...
-    static const QList<NamePart>& customerTrades();    // "商事", "建材", ...
-    static const QList<NamePart>& carrierTrades();     // "運輸", "急送", ...
+    static const QList<NamePart>& nameHeads();       // "丸山", "東和", ...
+    static const QList<NamePart>& customerTrades();  // "商事", "建材", ...
+    static const QList<NamePart>& carrierTrades();   // "運輸", "急送", ...
     static const QList<Place>& places();
-    static const QList<QString>& banks();              // BANK, at most 18 bytes
-    static const QList<CodeName>& branches();          // HIMAS1, the head office first
-    static const QList<CodeName>& staff();             // HIMAS2
-    static const QList<QString>& routes();             // HATTI, THTTI: at most 20 bytes
-    static const QList<QString>& tonnages();           // TON
-    static const QList<QString>& cargoes();            // BIKO of slips
-    static const QList<QString>& memos();              // SUBM of slips
+    static const QList<QString>& banks();      // BANK, at most 18 bytes
+    static const QList<CodeName>& branches();  // HIMAS1, the head office first
+    static const QList<CodeName>& staff();     // HIMAS2
+    static const QList<QString>& routes();     // HATTI, THTTI: at most 20 bytes
+    static const QList<QString>& tonnages();   // TON
+    static const QList<QString>& cargoes();    // BIKO of slips
+    static const QList<QString>& memos();      // SUBM of slips
 };
 
 }  // namespace vantir

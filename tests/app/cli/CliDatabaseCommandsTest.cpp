@@ -58,9 +58,9 @@ TEST(InitCommandTest, RefusesToOverwriteAnExistingDatabase) {
 
 TEST(InitCommandTest, SampleMakesACompanyOfTheSizeAskedForAndItsOwnOffice) {
     TestProgramDir dir(TestProgramDir::Content::Empty);
-    const CliRun created = run(runInitCommand, dir.path(),
-                               {"--sample", "--partners", "12", "--slips=250", "--months", "2",
-                                "--seed=42"});
+    const CliRun created =
+        run(runInitCommand, dir.path(),
+            {"--sample", "--partners", "12", "--slips=250", "--months", "2", "--seed=42"});
     ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
     EXPECT_TRUE(created.out.contains(QStringLiteral("12 partners, 250 slips")))
         << created.out.toStdString();
@@ -102,7 +102,8 @@ TEST(InitCommandTest, RefusedSampleOptionsCreateNothing) {
         const CliRun refused = run(runInitCommand, dir.path(), c.args);
         const std::string label = c.args.join(' ').toStdString();
         EXPECT_EQ(refused.exitCode, 2) << label;
-        EXPECT_TRUE(refused.err.contains(QString::fromLatin1(c.inMessage))) << refused.err.toStdString();
+        EXPECT_TRUE(refused.err.contains(QString::fromLatin1(c.inMessage)))
+            << refused.err.toStdString();
         EXPECT_TRUE(refused.err.contains(QStringLiteral("usage"))) << label;
         EXPECT_EQ(refused.out, QString()) << label;
         EXPECT_FALSE(QFile::exists(dir.mainDatabase())) << label;

@@ -8,8 +8,8 @@
 
 #include "data/Schema.h"
 #include "data/sample/SampleCompany.h"
-#include "platform/db/Connection.h"
 #include "platform/dates/DateText.h"
+#include "platform/db/Connection.h"
 #include "platform/db/Statement.h"
 #include "platform/text/Cp932.h"
 #include "support/FixedToday.h"
@@ -78,14 +78,16 @@ TEST(SampleCompanyTest, TheSameSeedGivesTheSameCompanyAndAnotherSeedAnother) {
 TEST(SampleCompanyTest, EveryValueFitsItsColumn) {
     SampleFile sample(sized(300, 6000, 14, 3));
     for (const TableLayout& layout : Schema::tables()) {
-        Statement rows = sample.connection().prepare(QStringLiteral("SELECT * FROM ") + layout.name);
+        Statement rows =
+            sample.connection().prepare(QStringLiteral("SELECT * FROM ") + layout.name);
         while (rows.step()) {
             for (int i = 0; i < layout.columns.size(); ++i) {
                 const ColumnInfo& info = layout.columns[i];
                 const QVariant value = rows.value(i);
                 if (value.isNull()) continue;
                 if (info.type == ColumnType::Text) {
-                    EXPECT_TRUE(cp932::canEncode(value.toString())) << value.toString().toStdString();
+                    EXPECT_TRUE(cp932::canEncode(value.toString()))
+                        << value.toString().toStdString();
                     EXPECT_LE(cp932::byteLength(value.toString()), info.width)
                         << layout.name.toStdString() << '.' << info.name.toStdString() << " \""
                         << value.toString().toStdString() << '"';
@@ -142,9 +144,10 @@ TEST(SampleCompanyTest, SlipsFollowTheEntryRules) {
                            "WHERE HIMAS3.YCODE = HITRAN3.YCODE AND HIMAS3.KY_KBN IN ('0', '2'))"),
               0);
     // Staff are those of the staff master.
-    EXPECT_EQ(sample.count("SELECT COUNT(*) FROM HITRAN1 WHERE NOT EXISTS (SELECT * FROM HIMAS2 "
-                           "WHERE HIMAS2.TANCOD = HITRAN1.TANCOD AND HIMAS2.TANMEI = HITRAN1.TANMEI)"),
-              0);
+    EXPECT_EQ(
+        sample.count("SELECT COUNT(*) FROM HITRAN1 WHERE NOT EXISTS (SELECT * FROM HIMAS2 "
+                     "WHERE HIMAS2.TANCOD = HITRAN1.TANCOD AND HIMAS2.TANMEI = HITRAN1.TANMEI)"),
+        0);
 }
 
 // Every kind of partner on several closing days, with a site flag and a deposit kind of
@@ -163,14 +166,17 @@ TEST(SampleCompanyTest, PartnersCoverEveryKindOnSeveralClosingDays) {
             << kind;
     }
     SampleFile larger(sized(400, 0, 1));
-    for (const QString& row : rowsOf(larger.connection(),
-                                     "SELECT KCODE, SIME, SIMEFLG, YKBUN, KANAMEI, SAIT FROM HIMAS3")) {
+    for (const QString& row :
+         rowsOf(larger.connection(),
+                "SELECT KCODE, SIME, SIMEFLG, YKBUN, KANAMEI, SAIT FROM HIMAS3")) {
         const QStringList f = row.split(QLatin1Char('|'));
         EXPECT_EQ(f[0].size(), 6);
-        EXPECT_TRUE(f[1] == QLatin1String("99") || (f[1].toInt() >= 1 && f[1].toInt() <= 28)) << row.toStdString();
+        EXPECT_TRUE(f[1] == QLatin1String("99") || (f[1].toInt() >= 1 && f[1].toInt() <= 28))
+            << row.toStdString();
         EXPECT_TRUE(QStringList({"1", "2", "3"}).contains(f[2])) << row.toStdString();
         EXPECT_TRUE(QStringList({"1", "2", "<null>"}).contains(f[3])) << row.toStdString();
-        for (const QChar ch : f[4]) EXPECT_TRUE(ch >= u'\uFF61' && ch <= u'\uFF9F') << row.toStdString();
+        for (const QChar ch : f[4])
+            EXPECT_TRUE(ch >= u'\uFF61' && ch <= u'\uFF9F') << row.toStdString();
         EXPECT_GT(f[5].toInt(), 0);
     }
     for (const char* flag : {"1", "2", "3"}) {
@@ -214,13 +220,14 @@ TEST(SampleCompanyTest, SizesAndPeriodFollowTheOptions) {
             EXPECT_EQ(sample.count("SELECT COUNT(DISTINCT Left(HYMD, 5)) FROM HITRAN1"), c.months);
         }
         const QDate todayDate = QDate::fromString(QLatin1String(c.today), "yyyy-MM-dd");
-        for (const QString& day : rowsOf(sample.connection(), "SELECT DISTINCT HYMD FROM HITRAN1")) {
+        for (const QString& day :
+             rowsOf(sample.connection(), "SELECT DISTINCT HYMD FROM HITRAN1")) {
             const QDate date = QDate::fromString("20" + day, "yyyy/MM/dd");
             EXPECT_NE(date.dayOfWeek(), Qt::Sunday) << day.toStdString();
             EXPECT_LE(date, todayDate);
         }
-        const QString start = formatYyMmDd(
-            QDate(todayDate.year(), todayDate.month(), 1).addMonths(1 - c.months));
+        const QString start =
+            formatYyMmDd(QDate(todayDate.year(), todayDate.month(), 1).addMonths(1 - c.months));
         const QString end = formatYyMmDd(todayDate);
         for (const char* table : {"HITRAN2", "HITRAN3"}) {
             EXPECT_EQ(sample.count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DDAY < '%2' OR "
