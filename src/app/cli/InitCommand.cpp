@@ -31,8 +31,7 @@ struct SampleOption {
 
 const SampleOption kSampleOptions[] = {
     {"--partners", SampleCompanyOptions::kMinPartners, SampleCompanyOptions::kMaxPartners,
-     "one of each kind at least; partner codes have six digits",
-     [](SampleCompanyOptions& o, qint64 v) { o.partners = int(v); }},
+     "one of each kind at least", [](SampleCompanyOptions& o, qint64 v) { o.partners = int(v); }},
     {"--slips", 0, SampleCompanyOptions::kMaxSlips, "slip numbers have six digits",
      [](SampleCompanyOptions& o, qint64 v) { o.slips = int(v); }},
     {"--months", 1, SampleCompanyOptions::kMaxMonths, "counted back from this month",

@@ -18,9 +18,9 @@ struct SampleCompanyOptions {
     int months = 3;
     quint32 seed = 1;
 
-    // One of each partner kind at least; partner codes have six digits.
+    // One of each partner kind at least; a hundred thousand is far beyond any office.
     static constexpr int kMinPartners = 3;
-    static constexpr int kMaxPartners = 999'999;
+    static constexpr int kMaxPartners = 99'999;
     // Slip numbers are numbered from 1 and have at most six digits.
     static constexpr int kMaxSlips = 999'999;
     // Dates carry a two-digit year; ten years stay well inside its fifty-year window.

@@ -42,7 +42,7 @@ void SampleTableWriter::write() {
     for (qsizetype i = 0; i < row_.size(); ++i) {
         const ColumnInfo& info = layout_.columns[i];
         QVariant& value = row_[i];
-        if (info.type == ColumnType::Text && !value.isNull() &&
+        if (info.type == ColumnType::Text && info.width > 0 && !value.isNull() &&
             cp932::byteLength(value.toString()) > info.width) {
             throw std::logic_error(QStringLiteral("%1.%2: \"%3\" is wider than %4 bytes")
                                        .arg(layout_.name, info.name, value.toString())

@@ -14,8 +14,11 @@ namespace {
 
 // The rate of the fresh database's SHOZEI row, which the invoices of the sample add.
 constexpr qint64 kTaxRate = 10;
-// Unloading dates and receipt confirmations fall at most this many days after a slip.
-constexpr int kDaysAfter = 8;
+// Unloading dates fall up to two days after the dispatch date, so past today too.
+constexpr int kDaysAfter = 2;
+// Receipt and payment numbers have six digits like slip numbers; a company that large
+// stops there.
+constexpr int kMaxNumber = 999'999;
 
 qint64 withTax(qint64 amount) { return amount + amount * kTaxRate / 100; }
 
@@ -172,8 +175,10 @@ void SampleTransactions::writeReceipts() {
             // Now and then a customer pays only part of it.
             if (random_.percent(10)) amount = amount * random_.between(50, 90) / 100 / 1000 * 1000;
             if (amount <= 0) continue;
+            if (number == kMaxNumber) return;
             // The bank's transfer fee is taken off what arrives.
-            const qint64 fee = std::min(amount, random_.pick(QList<qint64>{0, 440, 660, 880}));
+            static const QList<qint64> kFees = {0, 440, 660, 880};
+            const qint64 fee = std::min(amount, random_.pick(kFees));
             const qint64 bikoDraw = random_.between(1, 100);
             const SampleWords::CodeName& staff = random_.pick(SampleWords::staff());
             writer.set("HYMD", dayText(day));
@@ -206,6 +211,7 @@ void SampleTransactions::writePayments() {
         for (qsizetype carrier = 0; carrier < carriers_.size(); ++carrier) {
             const qint64 amount = month == 0 ? carriers_[carrier].sirzan : owed(month - 1, carrier);
             if (amount <= 0) continue;
+            if (number == kMaxNumber) return;
             const SampleWords::CodeName& staff = random_.pick(SampleWords::staff());
             writer.set("HYMD", dayText(day));
             writer.set("THYMD", dayText(day));
