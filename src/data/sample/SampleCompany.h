@@ -37,7 +37,8 @@ class SampleCompany {
     // The office the company keys its slips at, for "VantirTenSet.ini".
     static const SampleWords::CodeName& ownOffice();
 
-    // Adds the company to a database that holds the fresh content, all or nothing.
+    // Adds the company to a database that holds the fresh content, all or nothing; the
+    // options are within the limits above.
     // Throws DbError.
     static void fill(Connection& connection, const SampleCompanyOptions& options);
     // Creates the database file at path with the fresh content and the company. Refused

@@ -16,7 +16,8 @@ class SampleRandom;
 // working days (Sundays off) in date order, numbered 1 upwards in that order. Each month
 // every customer pays, on its closing day, what it was invoiced the month before (the
 // balance brought forward in the first month), and the company pays its carriers at the
-// month end, as its control record says; a payment day still to come is left out.
+// month end, as its control record says; a payment day still to come is left out, and
+// receipts and payments stop where their numbers would need a seventh digit.
 class SampleTransactions {
   public:
     SampleTransactions(Connection& connection, SampleRandom& random,
