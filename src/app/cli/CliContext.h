@@ -18,7 +18,7 @@ struct CliContext {
 using CliCommand = int (*)(CliContext& context, const QStringList& args);
 
 // The commands, each in its own file; the table in the program's main names them.
-int runInitCommand(CliContext& context, const QStringList& args);     // init
+int runInitCommand(CliContext& context, const QStringList& args);     // init [--sample ...]
 int runSqlCommand(CliContext& context, const QStringList& args);      // sql [--work] "STATEMENT"
 int runDateCommand(CliContext& context, const QStringList& args);     // date RULE ...
 int runUpgradeCommand(CliContext& context, const QStringList& args);  // upgrade

@@ -18,7 +18,11 @@ int runHelpCommand(vantir::CliContext& context, const QStringList& args);
 
 const CommandEntry kCommands[] = {
     {"init", vantir::runInitCommand,
-     "init                      create DataBase/VANTIR.mdb with the fresh content"},
+     "init [--sample [OPTIONS]] create DataBase/VANTIR.mdb with the fresh content; with\n"
+     "                          --sample, a sample company and VantirTenSet.ini:\n"
+     "                          --partners N (60), --slips N (3000, at most 999999),\n"
+     "                          --months N (3, ending this month), --seed S (1; the same\n"
+     "                          seed on the same day gives the same rows)"},
     {"sql", vantir::runSqlCommand,
      "sql [--work] \"STATEMENT\"  run one statement on the main database (or the working\n"
      "                          copy): a header line, then one tab-separated line per row"},
@@ -35,7 +39,13 @@ const CommandEntry kCommands[] = {
 int runHelpCommand(vantir::CliContext& context, const QStringList&) {
     context.out << "usage: vantir-cli [--dir PATH] COMMAND [ARGS]\n"
                    "  --dir PATH                the program directory (default: the current one)\n";
-    for (const CommandEntry& command : kCommands) context.out << "  " << command.usage << '\n';
+    // Continuation lines of a usage line up with its first line.
+    for (const CommandEntry& command : kCommands) {
+        context.out
+            << "  "
+            << QString::fromUtf8(command.usage).replace(QLatin1String("\n"), QLatin1String("\n  "))
+            << '\n';
+    }
     return 0;
 }
 

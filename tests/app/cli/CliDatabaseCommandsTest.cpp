@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/cli/CliContext.h"
+#include "maintenance/rules/OfficeSettingsFile.h"
 #include "platform/db/Connection.h"
 #include "support/Seed.h"
 #include "support/TestProgramDir.h"
@@ -53,6 +54,73 @@ TEST(InitCommandTest, RefusesToOverwriteAnExistingDatabase) {
     Connection connection;
     connection.open(dir.mainDatabase(), /*create=*/false);
     EXPECT_EQ(connection.scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS1")).toInt(), 1);
+}
+
+TEST(InitCommandTest, SampleMakesACompanyOfTheSizeAskedForAndItsOwnOffice) {
+    TestProgramDir dir(TestProgramDir::Content::Empty);
+    const CliRun created =
+        run(runInitCommand, dir.path(),
+            {"--sample", "--partners", "12", "--slips=250", "--months", "2", "--seed=42"});
+    ASSERT_EQ(created.exitCode, 0) << created.err.toStdString();
+    EXPECT_TRUE(created.out.contains(QStringLiteral("12 partners, 250 slips")))
+        << created.out.toStdString();
+    Connection connection;
+    connection.open(dir.mainDatabase(), /*create=*/false);
+    EXPECT_EQ(rowsOf(connection, "SELECT COUNT(*), COUNT(DISTINCT Left(HYMD, 5)) FROM HITRAN1"),
+              QStringList{"250|2"});
+    EXPECT_EQ(connection.scalar("SELECT COUNT(*) FROM HIMAS3").toInt(), 12);
+    EXPECT_EQ(rowsOf(connection, "SELECT CNAME Is Not Null, VTCD FROM COP_DAT, S_CONTROL"),
+              QStringList{"1|01"});
+    // The own office is one of the branches, so the first start does not ask for it.
+    const auto office = OfficeSettingsFile(dir.path()).read();
+    ASSERT_TRUE(office.has_value());
+    EXPECT_EQ(rowsOf(connection, "SELECT TENMEI FROM HIMAS1 WHERE TENCOD = '" + office->code + "'"),
+              QStringList{office->name});
+}
+
+// A value the sample cannot take is refused before anything is made.
+TEST(InitCommandTest, RefusedSampleOptionsCreateNothing) {
+    struct Case {
+        QStringList args;
+        const char* inMessage;
+    };
+    const Case cases[] = {
+        {{"--sample", "--slips", "many"}, "--slips"},
+        {{"--sample", "--slips", "1000000"}, "999999"},
+        {{"--sample", "--slips", "-5"}, "--slips"},
+        {{"--sample", "--partners=2"}, "--partners"},
+        {{"--sample", "--months", "0"}, "--months"},
+        {{"--sample", "--months", "121"}, "--months"},
+        {{"--sample", "--seed", "4294967296"}, "--seed"},
+        {{"--sample", "--seed"}, "needs a value"},
+        {{"--sample", "--colour", "3"}, "--colour"},
+        {{"--slips", "10"}, "needs --sample"},
+        {{"sample"}, "unknown option sample"},
+    };
+    for (const Case& c : cases) {
+        TestProgramDir dir(TestProgramDir::Content::Empty);
+        const CliRun refused = run(runInitCommand, dir.path(), c.args);
+        const std::string label = c.args.join(' ').toStdString();
+        EXPECT_EQ(refused.exitCode, 2) << label;
+        EXPECT_TRUE(refused.err.contains(QString::fromLatin1(c.inMessage)))
+            << refused.err.toStdString();
+        EXPECT_TRUE(refused.err.contains(QStringLiteral("usage"))) << label;
+        EXPECT_EQ(refused.out, QString()) << label;
+        EXPECT_FALSE(QFile::exists(dir.mainDatabase())) << label;
+        EXPECT_FALSE(QFile::exists(dir.filePath(OfficeSettingsFile::kFileName))) << label;
+    }
+}
+
+TEST(InitCommandTest, SampleLeavesAnExistingCompanyAndItsOfficeAlone) {
+    TestProgramDir dir;
+    OfficeSettingsFile(dir.path()).write({"07", "福岡営業所"});
+    const CliRun again = run(runInitCommand, dir.path(), {"--sample"});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("VANTIR.mdb"))) << again.err.toStdString();
+    Connection connection;
+    connection.open(dir.mainDatabase(), /*create=*/false);
+    EXPECT_EQ(connection.scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS3")).toInt(), 0);
+    EXPECT_EQ(OfficeSettingsFile(dir.path()).read()->code, QStringLiteral("07"));
 }
 
 class SqlCommandTest : public ::testing::Test {
