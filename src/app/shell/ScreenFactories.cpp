@@ -9,6 +9,8 @@
 #include "maintenance/screens/OwnOfficeScreen.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
+#include "slips/screens/PartnerSearchDialog.h"
+#include "slips/screens/SlipSearchDialog.h"
 
 namespace vantir {
 
@@ -52,6 +54,16 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     });
 
     // Screens made at start.
+    longLived.registerScreen(QStringLiteral("SlipSearch"), [](const ScreenContext& context) {
+        return std::make_unique<SlipSearchDialog>(context.dm1, context.messages);
+    });
+    for (const PartnerSearchDescription& search :
+         {PartnerSearchDescription::customer(), PartnerSearchDescription::carrier()}) {
+        longLived.registerScreen(search.name, [search](const ScreenContext& context) {
+            return std::make_unique<PartnerSearchDialog>(search, context.dm1, context.state,
+                                                         context.handBacks, context.messages);
+        });
+    }
     longLived.registerScreen(QStringLiteral("AboutBox"),
                              [](const ScreenContext&) { return std::make_unique<AboutBox>(); });
 }

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "masters/screens/ListWidths.h"
+#include "platform/ui/ListWidths.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"

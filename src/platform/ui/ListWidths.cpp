@@ -1,4 +1,4 @@
-#include "masters/screens/ListWidths.h"
+#include "platform/ui/ListWidths.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
