@@ -93,8 +93,8 @@ TEST_F(SearchDialogsTest, OpeningBoxes) {
     EXPECT_EQ(box("ComboOrder")->currentText(), "正順");
     EXPECT_EQ(inputModeOf(*widget("EditSearch")), InputMode::HalfKatakana);
 
-    show(std::make_unique<PartnerSearchDialog>(PartnerSearchDescription::carrier(), dm1,
-                                               appState, handBacks, messages));
+    show(std::make_unique<PartnerSearchDialog>(PartnerSearchDescription::carrier(), dm1, appState,
+                                               handBacks, messages));
     EXPECT_EQ(screen->windowTitle(), "傭車先検索");
     for (const char* name : {"ComboKind", "ComboSort", "ComboOrder"})
         EXPECT_EQ(box(name)->currentIndex(), -1) << name;
@@ -204,7 +204,8 @@ TEST_F(SearchDialogsTest, SlipSearch) {
     query.setSql({"SELECT * FROM HITRAN9"});
     show(std::move(screen));
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(messages.shown.first().startsWith("error:")) << messages.shown.first().toStdString();
+    EXPECT_TRUE(messages.shown.first().startsWith("error:"))
+        << messages.shown.first().toStdString();
     EXPECT_EQ(model.rowCount(), 0);
 }
 

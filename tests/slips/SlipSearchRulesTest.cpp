@@ -21,8 +21,8 @@ class SlipSearchRulesTest : public DataModuleTest {
         slips.setFilter(QStringLiteral("HYMD = '03/05/20'"));
         slips.setFiltered(true);
         slips.open();
-        search.query().setSql({"SELECT * FROM HITRAN1", "WHERE HYMD = '03/05/20'",
-                               "ORDER BY CODE DESC"});
+        search.query().setSql(
+            {"SELECT * FROM HITRAN1", "WHERE HYMD = '03/05/20'", "ORDER BY CODE DESC"});
         search.open();
     }
 

@@ -77,10 +77,10 @@ QWidget* PartnerSearchDialog::makeConditions() {
     sortKey_ = makeBox(QStringLiteral("ComboSort"), rules_.description().sortKeys, conditions);
     direction_ = makeBox(QStringLiteral("ComboOrder"),
                          {QStringLiteral("正順"), QStringLiteral("逆順")}, conditions);
-    QPushButton* execute = makeButton(QStringLiteral("btnExecute"), QStringLiteral("実行"),
-                                      conditions);
-    QPushButton* reset = makeButton(QStringLiteral("btnReset"), QStringLiteral("初期化"),
-                                    conditions);
+    QPushButton* execute =
+        makeButton(QStringLiteral("btnExecute"), QStringLiteral("実行"), conditions);
+    QPushButton* reset =
+        makeButton(QStringLiteral("btnReset"), QStringLiteral("初期化"), conditions);
 
     // Only the user's choices count as changes; the boxes set from the rules do not.
     connect(kind_, &QComboBox::activated, this, &PartnerSearchDialog::kindChosen);

@@ -28,8 +28,7 @@ void SearchDialog::setVisible(bool visible) {
     }
 }
 
-DatasetGrid* SearchDialog::addList(QVBoxLayout& layout, Dataset& query,
-                                   QList<GridColumn> columns) {
+DatasetGrid* SearchDialog::addList(QVBoxLayout& layout, Dataset& query, QList<GridColumn> columns) {
     list_ = new DatasetGrid(query, std::move(columns), messages_, this);
     list_->setObjectName(QStringLiteral("DBGrid1"));
     layout.addWidget(list_, 1);

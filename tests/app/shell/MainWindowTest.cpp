@@ -19,6 +19,7 @@
 #include "data/DataModule2.h"
 #include "data/HandBacks.h"
 #include "data/HookTargets.h"
+#include "platform/dataset/QueryDataset.h"
 #include "support/CalendarTexts.h"
 #include "support/ScopedDefaultLocale.h"
 #include "support/ScriptedMessages.h"
@@ -265,6 +266,29 @@ TEST_F(MainWindowTest, ScreensMadeAtStartKeepTheOpenScreenAndTheModeName) {
     EXPECT_FALSE(about->findChild<QLabel*>("Version")->text().isEmpty());
     EXPECT_EQ(state.EditPName, "Tokui_mas");
     EXPECT_FALSE(partners.isNull());
+}
+
+// The three searches are made at start, hidden, their lists closed until a screen shows
+// one; showing it leaves the open screen and the mode name alone.
+TEST_F(MainWindowTest, SearchesAreMadeAtStartUnderTheirNames) {
+    start();
+    const std::pair<const char*, const char*> searches[] = {{"SlipSearch", "Q_HIT1SK"},
+                                                            {"CustomerSearch", "Q_HIM3TSK"},
+                                                            {"CarrierSearch", "Q_HIM3YSK"}};
+    for (const auto& [name, query] : searches) {
+        QWidget* search = longLived.find(name);
+        ASSERT_NE(search, nullptr) << name;
+        EXPECT_EQ(search->parentWidget(), window.get()) << name;
+        EXPECT_FALSE(search->isVisible()) << name;
+        EXPECT_FALSE(dm1.query(query).isOpen()) << name;
+    }
+    choose(8, "btnMS1");
+    QPointer<QWidget> partners = screen("Tokui_mas");
+    ASSERT_TRUE(longLived.show("CustomerSearch"));
+    EXPECT_EQ(longLived.find("CustomerSearch")->windowTitle(), "得意先検索");
+    EXPECT_TRUE(dm1.query("Q_HIM3TSK").isOpen());
+    EXPECT_FALSE(partners.isNull());
+    EXPECT_EQ(state.EditPName, "Tokui_mas");
 }
 
 TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
