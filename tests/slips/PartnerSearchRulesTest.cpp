@@ -67,8 +67,16 @@ class PartnerSearchRulesTest : public DataModuleTest {
 };
 
 // Each search lists everything but the other side only: kind "0" and a kind never set
-// appear in both.
+// appear in both. So does the first showing, in the order its boxes show: the customer
+// search by reading, the carrier search in the table's order.
 TEST_F(PartnerSearchRulesTest, EachSearchListsItsSideAndThePartnersOfBoth) {
+    customers.open();
+    carriers.open();
+    EXPECT_EQ(listed(customers), (QStringList{"000005", "000003", "000001", "000002"}));
+    QStringList firstCarriers = listed(carriers);
+    firstCarriers.sort();
+    EXPECT_EQ(firstCarriers, (QStringList{"100002", "100003", "100004", "100005"}));
+
     for (PartnerSearchRules* search : {&customers, &carriers}) {
         search->setSortKey(SortKey::Code);
         search->execute(QString());

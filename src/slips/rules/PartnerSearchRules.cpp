@@ -20,7 +20,11 @@ PartnerSearchRules::PartnerSearchRules(PartnerSearchDescription description, Dat
       query_(data.query(description_.query)),
       state_(state),
       handBacks_(handBacks),
-      boxes_(description_.opening) {}
+      boxes_(description_.opening) {
+    // The first showing lists what its boxes say: this side only, in the order shown. The
+    // query's own text lists every partner unordered, carriers in the customer search too.
+    query_.setSql(sqlLines());
+}
 
 void PartnerSearchRules::open() { query_.open(); }
 

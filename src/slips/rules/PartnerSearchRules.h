@@ -19,7 +19,8 @@ struct AppState;
 // the screen open under the current mode name, as that screen offered it.
 class PartnerSearchRules {
   public:
-    // The views, the state and the registry must outlive the rules.
+    // Sets the query to the statement of the opening boxes. The views, the state and the
+    // registry must outlive the rules.
     PartnerSearchRules(PartnerSearchDescription description, DataModule1& data,
                        const AppState& state, const HandBacks& handBacks);
 
