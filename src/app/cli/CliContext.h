@@ -22,5 +22,9 @@ int runInitCommand(CliContext& context, const QStringList& args);     // init [-
 int runSqlCommand(CliContext& context, const QStringList& args);      // sql [--work] "STATEMENT"
 int runDateCommand(CliContext& context, const QStringList& args);     // date RULE ...
 int runUpgradeCommand(CliContext& context, const QStringList& args);  // upgrade
+int runPrintCommand(CliContext& context, const QStringList& args);    // print NAME ...
+
+// The printouts `print` knows, one line each: the name and the options it takes.
+QStringList printoutUsages();
 
 }  // namespace vantir

@@ -1,7 +1,8 @@
-#include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <memory>
 
 #include "app/cli/CliContext.h"
 
@@ -33,7 +34,12 @@ const CommandEntry kCommands[] = {
     {"upgrade", vantir::runUpgradeCommand,
      "upgrade                   bring the main database to the current layout, as every\n"
      "                          start does, printing each change"},
-    {"help", runHelpCommand, "help                      list the commands"},
+    {"print", vantir::runPrintCommand,
+     "print NAME [options] (--pdf FILE | --text FILE)\n"
+     "                          a printout of the main database as a PDF or as the text of\n"
+     "                          its pages; NAME alone lets the company's report flag choose\n"
+     "                          its continuous-form twin NAME2, as the program does"},
+    {"help", runHelpCommand, "help                      list the commands and the printouts"},
 };
 
 int runHelpCommand(vantir::CliContext& context, const QStringList&) {
@@ -46,17 +52,31 @@ int runHelpCommand(vantir::CliContext& context, const QStringList&) {
             << QString::fromUtf8(command.usage).replace(QLatin1String("\n"), QLatin1String("\n  "))
             << '\n';
     }
+    context.out << "printouts (print NAME ...):\n";
+    for (const QString& printout : vantir::printoutUsages()) context.out << "  " << printout << '\n';
     return 0;
+}
+
+// Printing lays out and embeds fonts, which needs a GUI application; without a display it
+// runs on the offscreen platform, so that printing works headless.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
+    bool printing = false;
+    for (int i = 1; i < argc; ++i) printing = printing || qstrcmp(argv[i], "print") == 0;
+    if (!printing) return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
 
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     QString programDir = QDir::currentPath();
     const qsizetype dirAt = args.indexOf(QStringLiteral("--dir"));
     if (dirAt >= 0) {
