@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-#include "app/cli/CliContext.h"
+#include "CliRun.h"
 #include "maintenance/rules/OfficeSettingsFile.h"
 #include "platform/db/Connection.h"
 #include "support/Seed.h"
@@ -10,24 +10,6 @@
 
 namespace vantir::test {
 namespace {
-
-// Runs one command on a program directory and keeps what it printed.
-struct CliRun {
-    int exitCode = 0;
-    QString out;
-    QString err;
-};
-
-CliRun run(CliCommand command, const QString& programDir, const QStringList& args) {
-    CliRun result;
-    QTextStream out(&result.out);
-    QTextStream err(&result.err);
-    CliContext context{programDir, out, err};
-    result.exitCode = command(context, args);
-    out.flush();
-    err.flush();
-    return result;
-}
 
 TEST(InitCommandTest, CreatesTheMainDatabaseWithTheFreshContent) {
     TestProgramDir dir(TestProgramDir::Content::Empty);
