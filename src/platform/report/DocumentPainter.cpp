@@ -8,11 +8,12 @@
 
 namespace vantir {
 
-bool DocumentPainter::paint(const PageModel& model, QPagedPaintDevice& device) {
+bool DocumentPainter::paint(const PageModel& model, QPagedPaintDevice& device,
+                            PrintedCharacters* printed) {
     device.setPageLayout(model.pageSetup.pageLayout());
     QPainter painter;
     if (!painter.begin(&device)) return false;
-    PagePainter pagePainter(painter);
+    PagePainter pagePainter(painter, printed);
     for (int i = 0; i < model.pages.size(); ++i) {
         if (i > 0 && !device.newPage()) return false;
         pagePainter.paint(model.pages[i]);

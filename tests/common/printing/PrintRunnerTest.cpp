@@ -36,12 +36,12 @@ QString runTool(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Text as a reader sees it: some ideographs come back as compatibility radicals, "～" as
-// the wave dash "〜", and the widths of spaces vary.
+// Text as a reader sees it: exactly the characters printed, but spaces (the full-width
+// one included) come back as the reader measures the gaps.
 QString comparable(QString text) {
-    text.replace(QChar(0x301C), QChar(0xFF5E));
-    text = text.normalized(QString::NormalizationForm_KC);
-    text.remove(QRegularExpression(QStringLiteral("\\s")));
+    static const QRegularExpression spaces(QStringLiteral("\\s"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    text.remove(spaces);
     return text;
 }
 

@@ -23,12 +23,13 @@ QString runTool(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Text as a reader sees it: some ideographs come back as their compatibility radicals
-// (入 as ⼊) through the font's reverse mapping, and the widths of spaces vary.
-QString comparable(const QString& text) {
-    QString normalised = text.normalized(QString::NormalizationForm_KC);
-    normalised.remove(QRegularExpression(QStringLiteral("\\s")));
-    return normalised;
+// Text as a reader sees it: exactly the characters printed, but spaces (the full-width
+// one included) come back as the reader measures the gaps.
+QString comparable(QString text) {
+    static const QRegularExpression spaces(QStringLiteral("\\s"),
+                                           QRegularExpression::UseUnicodePropertiesOption);
+    text.remove(spaces);
+    return text;
 }
 
 ReportDefinition japaneseInvoice() {
@@ -88,6 +89,34 @@ TEST(ReportPdfTest, JapaneseTextIsEmbeddedAndReadsBack) {
         EXPECT_TRUE(font.contains(QStringLiteral("CJKjp"))) << font.toStdString();
         EXPECT_TRUE(font.contains(QStringLiteral(" yes "))) << font.toStdString();
     }
+}
+
+// Texts a reader must get back character for character: ideographs whose glyph the font
+// shares with a radical, digits after letters, half-width katakana, full-width punctuation.
+TEST(ReportPdfTest, EveryCharacterPrintedReadsBackExactly) {
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QStringList texts{QStringLiteral("No  9"),
+                            QStringLiteral("No  123 AB12 x7"),
+                            QStringLiteral("入金 車番 西宮"),
+                            QStringLiteral("ﾖｺﾊﾏ港 ﾊﾞｽ ｶﾞｲﾄﾞ"),
+                            QStringLiteral("（株）丸山：「運送」、№１２・〒１００－０００１。～"),
+                            QStringLiteral("月　 日")};
+    ReportDefinition report(QStringLiteral("読み返し"),
+                            PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
+    report.setDetail(8).add(ReportElement::column(QStringLiteral("TEXT"), 0, 0, 190, 8));
+    report.setSummary(8).add(
+        ReportElement::text(QStringLiteral("No  9"), 0, 0, 40, 8).bold().font(ReportFont::mincho(12)));
+    RowListCursor rows({QStringLiteral("TEXT")});
+    for (const QString& text : texts) rows.addRow({text});
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("読み返し.pdf"));
+
+    ReportPdf::write(report, rows, path);
+
+    // Every character in the order printed; only the spaces are the reader's own.
+    EXPECT_EQ(comparable(runTool(pdftotext, {path, QStringLiteral("-")})),
+              comparable(texts.join(QString()) + QStringLiteral("No  9")));
 }
 
 TEST(ReportPdfTest, AFileThatCannotBeWrittenIsAnErrorAndLeavesNothing) {
