@@ -1,11 +1,21 @@
 #include "app/printouts/Printouts.h"
 
+#include "common/printing/PrintoutRegistry.h"
 #include "slips/rules/SlipPrintouts.h"
 
 namespace vantir {
 
 void registerPrintouts(PrintoutRegistry& registry) {
     registerSlipPrintouts(registry);  // daily menu: check lists and delivery receipts
+}
+
+const PrintoutRegistry& programPrintouts() {
+    static const PrintoutRegistry registry = [] {
+        PrintoutRegistry all;
+        registerPrintouts(all);
+        return all;
+    }();
+    return registry;
 }
 
 }  // namespace vantir

@@ -9,4 +9,7 @@ class PrintoutRegistry;
 // called here.
 void registerPrintouts(PrintoutRegistry& registry);
 
+// The program's printouts, registered once on first use.
+const PrintoutRegistry& programPrintouts();
+
 }  // namespace vantir

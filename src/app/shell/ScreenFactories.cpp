@@ -1,15 +1,20 @@
 #include "app/shell/ScreenFactories.h"
 
+#include "app/printouts/Printouts.h"
 #include "app/shell/AboutBox.h"
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/ScreenContext.h"
+#include "data/DataModule1.h"
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/ControlScreen.h"
 #include "maintenance/screens/OwnOfficeScreen.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
+#include "platform/dataset/QueryDataset.h"
+#include "platform/report/ReportPreview.h"
 #include "slips/screens/PartnerSearchDialog.h"
+#include "slips/screens/PrintRangeScreen.h"
 #include "slips/screens/SlipSearchDialog.h"
 
 namespace vantir {
@@ -27,6 +32,25 @@ ScreenSet screenSet(std::unique_ptr<Widget> screen) {
 }  // namespace
 
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
+    // Group 1: daily work. One print range dialog serves four printouts, told apart by
+    // the report name of the command.
+    for (const char* mode : {"SelDate", "SelDate2", "SelDate3", "SelDate4"}) {
+        table.setScreenFactory(QLatin1String(mode), [](const ScreenContext& context) {
+            return screenSet(std::make_unique<PrintRangeScreen>(
+                context.reportName, context.state, programPrintouts(),
+                PrintSources{context.dm1, context.dm2}, context.messages));
+        });
+    }
+    // The blank receipt sheet goes straight to its preview.
+    table.setScreenFactory(QStringLiteral("QR_JyuryoW"), [](const ScreenContext& context) {
+        const PrintRunner runner(programPrintouts(), {context.dm1, context.dm2});
+        auto preview = std::make_unique<ReportPreview>(
+            runner.layOut(QStringLiteral("QR_JyuryoW"), PrintSelection{}));
+        context.dm1.query(QStringLiteral("Q_HIT1QR")).close();
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        return screenSet(std::move(preview));
+    });
+
     // Group 8: masters.
     table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {
         return screenSet(std::make_unique<PartnerMasterScreen>(context.dm1, context.hookTargets,
