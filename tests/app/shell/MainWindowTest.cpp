@@ -20,6 +20,7 @@
 #include "data/HandBacks.h"
 #include "data/HookTargets.h"
 #include "platform/dataset/QueryDataset.h"
+#include "platform/report/ReportPreview.h"
 #include "support/CalendarTexts.h"
 #include "support/ScopedDefaultLocale.h"
 #include "support/ScriptedMessages.h"
@@ -247,6 +248,29 @@ TEST_F(MainWindowTest, ASelectionScreenIsToldItsReport) {
     choose(1, "btnMS4");  // 配車票印刷
     EXPECT_EQ(state.EditPName, "SelDate");
     EXPECT_EQ(reportNames.value("SelDate"), "QR_Vantir");
+}
+
+TEST_F(MainWindowTest, TheDailyPrintCommandsOpenThePrintRangeDialogAndTheBlankSheet) {
+    start();
+    for (const auto& [command, heading] :
+         {std::pair{"btnMS5", "配車表印刷設定"}, {"btnMS6", "確定一覧印刷設定"},
+          {"btnMS7", "未定一覧印刷設定"}}) {
+        choose(1, command);
+        QWidget* range = screen("SelDate");
+        ASSERT_NE(range, nullptr) << command;
+        EXPECT_TRUE(range->isVisible());
+        EXPECT_EQ(range->findChild<QLabel*>("Label1")->text(), QString::fromUtf8(heading));
+    }
+
+    choose(1, "btnMS9");  // 受領書白紙: straight to its preview, on A4 whatever the flag
+    EXPECT_EQ(state.EditPName, "QR_JyuryoW");
+    EXPECT_EQ(screen("SelDate"), nullptr);
+    auto* sheet = window->findChild<ReportPreview*>();
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowTitle(), "受領書白紙");
+    EXPECT_EQ(sheet->pageModel().pageSetup.pageSize(), QSizeF(210, 297));
+    EXPECT_EQ(sheet->pageModel().pages[0].boxes.size(), 15);
 }
 
 TEST_F(MainWindowTest, ScreensMadeAtStartKeepTheOpenScreenAndTheModeName) {
