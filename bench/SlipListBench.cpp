@@ -38,23 +38,24 @@ void fillDay(Connection& connection, int slips) {
         "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (int i = 0; i < slips; ++i) {
         const qint64 uking = 10000 + (i % 97) * 1370;
-        const QVariantList row = {kDay,
-                                  kDay,
-                                  QString::number(i + 1),
-                                  kDay,
-                                  QStringLiteral("%1").arg(i % 2000, 6, 10, QLatin1Char('0')),
-                                  QStringLiteral("入江運送株式会社%1").arg(i % 2000),
-                                  QStringLiteral("西宮市鳴尾浜%1").arg(i % 50),
-                                  QStringLiteral("ﾖｺﾊﾏ港第%1埠頭").arg(i % 9),
-                                  QString::number(4 + i % 20),
-                                  uking,
-                                  i % 7 == 0 ? 1500 : 0,
-                                  QStringLiteral("%1").arg(i % 300, 6, 10, QLatin1Char('0')),
-                                  QStringLiteral("北星物流%1").arg(i % 300),
-                                  QString::number(1000 + i % 9000),
-                                  uking * 8 / 10,
-                                  i % 11 == 0 ? 800 : 0,
-                                  i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("No  %1 時間指定").arg(i))};
+        const QVariantList row = {
+            kDay,
+            kDay,
+            QString::number(i + 1),
+            kDay,
+            QStringLiteral("%1").arg(i % 2000, 6, 10, QLatin1Char('0')),
+            QStringLiteral("入江運送株式会社%1").arg(i % 2000),
+            QStringLiteral("西宮市鳴尾浜%1").arg(i % 50),
+            QStringLiteral("ﾖｺﾊﾏ港第%1埠頭").arg(i % 9),
+            QString::number(4 + i % 20),
+            uking,
+            i % 7 == 0 ? 1500 : 0,
+            QStringLiteral("%1").arg(i % 300, 6, 10, QLatin1Char('0')),
+            QStringLiteral("北星物流%1").arg(i % 300),
+            QString::number(1000 + i % 9000),
+            uking * 8 / 10,
+            i % 11 == 0 ? 800 : 0,
+            i % 3 == 0 ? QVariant() : QVariant(QStringLiteral("No  %1 時間指定").arg(i))};
         for (int c = 0; c < row.size(); ++c) insert.bind(c + 1, row[c]);
         insert.step();
         insert.reset();

@@ -22,8 +22,8 @@ class PrintRangeScreenTest : public ShownScreenTest {
     void SetUp() override {
         registerSlipPrintouts(registry);
         const auto slip = [](const char* code, const char* hymd) -> SeedRow {
-            return {{"CODE", code},  {"HYMD", hymd},     {"THYMD", "03/05/31"},
-                    {"SEKBN", "1"},  {"DDAY", "03/05/31"}, {"KNAME", QStringLiteral("入江運送")},
+            return {{"CODE", code}, {"HYMD", hymd},       {"THYMD", "03/05/31"},
+                    {"SEKBN", "1"}, {"DDAY", "03/05/31"}, {"KNAME", QStringLiteral("入江運送")},
                     {"UKING", 1000}};
         };
         seedRows(dm1.database(), QStringLiteral("HITRAN1"),
@@ -31,8 +31,8 @@ class PrintRangeScreenTest : public ShownScreenTest {
     }
 
     PrintRangeScreen& open(const char* reportName) {
-        auto opened = std::make_unique<PrintRangeScreen>(QString::fromLatin1(reportName), appState,
-                                                         registry, PrintSources{dm1, dm2}, messages);
+        auto opened = std::make_unique<PrintRangeScreen>(
+            QString::fromLatin1(reportName), appState, registry, PrintSources{dm1, dm2}, messages);
         PrintRangeScreen& range = *opened;
         show(std::move(opened));
         return range;
@@ -50,16 +50,17 @@ TEST_F(PrintRangeScreenTest, EachModeShowsItsHeadingTodayAndTheDispatchDateFirst
         const char* reportName;
         const char* heading;
     };
-    for (const Case& c : {Case{"QR_Vantir", "配車表印刷設定"}, Case{"QR_Jyuryo", "配車表印刷設定"},
-                          Case{"QR_Kakutei", "確定一覧印刷設定"},
-                          Case{"QR_Mitei", "未定一覧印刷設定"}}) {
+    for (const Case& c :
+         {Case{"QR_Vantir", "配車表印刷設定"}, Case{"QR_Jyuryo", "配車表印刷設定"},
+          Case{"QR_Kakutei", "確定一覧印刷設定"}, Case{"QR_Mitei", "未定一覧印刷設定"}}) {
         SCOPED_TRACE(c.reportName);
         open(c.reportName);
 
         EXPECT_EQ(screen->windowTitle(), QStringLiteral("印刷範囲選択"));
         EXPECT_EQ(widget<QLabel>(QStringLiteral("Label1"))->text(), QString::fromUtf8(c.heading));
         EXPECT_EQ(widget<QDateEdit>(QStringLiteral("EditDate"))->date(), QDate(2026, 12, 9));
-        EXPECT_EQ(widget<QDateEdit>(QStringLiteral("EditDate"))->text(), QStringLiteral("26/12/09"));
+        EXPECT_EQ(widget<QDateEdit>(QStringLiteral("EditDate"))->text(),
+                  QStringLiteral("26/12/09"));
         auto* kind = widget<QComboBox>(QStringLiteral("ComboKind"));
         ASSERT_EQ(kind->count(), 3);
         EXPECT_EQ(kind->currentText(), QStringLiteral("配車日"));
@@ -67,7 +68,8 @@ TEST_F(PrintRangeScreenTest, EachModeShowsItsHeadingTodayAndTheDispatchDateFirst
         EXPECT_EQ(kind->itemText(2), QStringLiteral("請求日"));
         EXPECT_EQ(focusName(), QStringLiteral("EditDate"));
         EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnPrint"))->text(), QStringLiteral("印刷"));
-        EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnClose"))->text(), QStringLiteral("閉じる"));
+        EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnClose"))->text(),
+                  QStringLiteral("閉じる"));
     }
 }
 
@@ -111,8 +113,7 @@ TEST_F(PrintRangeScreenTest, PrintShowsTheDaysListOnTheLayoutTheReportFlagChose)
         EXPECT_TRUE(texts.contains(QStringLiteral("03/05/31")));
         EXPECT_TRUE(texts.contains(QStringLiteral("請求日")));
         // No slip has a receipt date: the list is empty.
-        EXPECT_EQ(texts.mid(texts.indexOf(QStringLiteral("件数")), 2),
-                  (QStringList{"件数", "0"}));
+        EXPECT_EQ(texts.mid(texts.indexOf(QStringLiteral("件数")), 2), (QStringList{"件数", "0"}));
         EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
     }
 }

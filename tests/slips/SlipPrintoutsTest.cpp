@@ -15,11 +15,11 @@ TEST_F(SlipPrintoutsTest, EachKindOfDateSelectsByItsColumnInSlipNumberOrder) {
         const char* kind;
         QStringList codes;
     };
-    for (const Case& c : {Case{"配車日", {"9", "10", "12", "100"}},
-                          Case{"降し日", {"10", "11", "100"}},
-                          // By DDAY whatever the dispatch date: 11 went out on the 30th and
-                          // is billed on its unloading day, 12 went out on the 31st and is not.
-                          Case{"請求日", {"9", "10", "11", "100"}}}) {
+    for (const Case& c :
+         {Case{"配車日", {"9", "10", "12", "100"}}, Case{"降し日", {"10", "11", "100"}},
+          // By DDAY whatever the dispatch date: 11 went out on the 30th and
+          // is billed on its unloading day, 12 went out on the 31st and is not.
+          Case{"請求日", {"9", "10", "11", "100"}}}) {
         SCOPED_TRACE(c.kind);
         EXPECT_EQ(codesOf(QStringLiteral("QR_Vantir"), day("03/05/31", c.kind)), c.codes);
         EXPECT_EQ(codesOf(QStringLiteral("QR_Jyuryo"), day("03/05/31", c.kind)), c.codes);
@@ -71,7 +71,8 @@ TEST_F(SlipPrintoutsTest, EveryPrintoutMatchesItsReference) {
         SCOPED_TRACE(c.reference);
         const PageModel model =
             runner.layOut(QString::fromLatin1(c.printout), day(c.date, "配車日"));
-        EXPECT_TRUE(matchesReference(dumpPageModel(model), __FILE__, QString::fromLatin1(c.reference)));
+        EXPECT_TRUE(
+            matchesReference(dumpPageModel(model), __FILE__, QString::fromLatin1(c.reference)));
     }
 }
 
@@ -88,10 +89,11 @@ TEST_F(SlipPrintoutsTest, AnEmptyDayPrintsTheHeadingsAndACountOfNought) {
 }
 
 TEST_F(SlipPrintoutsTest, TheTitleFollowsTheList) {
-    for (const auto& [printout, title] : {std::pair{"QR_Vantir", "配車入力確認表"},
-                                          std::pair{"QR_Kakutei2", "確定一覧表"},
-                                          std::pair{"QR_Mitei", "未定一覧表"}}) {
-        const PageModel model = runner.layOut(QString::fromLatin1(printout), day("03/05/31", "配車日"));
+    for (const auto& [printout, title] :
+         {std::pair{"QR_Vantir", "配車入力確認表"}, std::pair{"QR_Kakutei2", "確定一覧表"},
+          std::pair{"QR_Mitei", "未定一覧表"}}) {
+        const PageModel model =
+            runner.layOut(QString::fromLatin1(printout), day("03/05/31", "配車日"));
         EXPECT_EQ(model.title, QString::fromUtf8(title));
         EXPECT_EQ(model.pages[0].texts[0].text, QString::fromUtf8(title));
     }

@@ -20,7 +20,8 @@ namespace vantir {
 
 namespace {
 
-const char kUsage[] = "usage: vantir-cli [--dir PATH] print NAME [options] (--pdf FILE | --text FILE)";
+const char kUsage[] =
+    "usage: vantir-cli [--dir PATH] print NAME [options] (--pdf FILE | --text FILE)";
 
 }  // namespace
 
@@ -66,7 +67,8 @@ int runPrintCommand(CliContext& context, const QStringList& args) {
     try {
         readReportLayoutSwitches(dm1, state);
         const QString twin = request.printout + QLatin1Char('2');
-        if (registry.names().contains(twin)) request.printout = chosenLayout(request.printout, state);
+        if (registry.names().contains(twin))
+            request.printout = chosenLayout(request.printout, state);
         PrintRunner(registry, {dm1, dm2}).run(request);
     } catch (const PrintError& error) {
         context.err << "vantir-cli: " << error.message() << '\n';
@@ -78,8 +80,8 @@ int runPrintCommand(CliContext& context, const QStringList& args) {
         context.err << "vantir-cli: " << error.message() << '\n';
         return 1;
     }
-    context.out << "printed " << request.printout << " to " << QDir::toNativeSeparators(request.path)
-                << '\n';
+    context.out << "printed " << request.printout << " to "
+                << QDir::toNativeSeparators(request.path) << '\n';
     return 0;
 }
 

@@ -53,7 +53,8 @@ int runHelpCommand(vantir::CliContext& context, const QStringList&) {
             << '\n';
     }
     context.out << "printouts (print NAME ...):\n";
-    for (const QString& printout : vantir::printoutUsages()) context.out << "  " << printout << '\n';
+    for (const QString& printout : vantir::printoutUsages())
+        context.out << "  " << printout << '\n';
     return 0;
 }
 

@@ -34,9 +34,15 @@ void PrintRunner::writePdf(const QString& printout, const PrintSelection& select
 
 void PrintRunner::writeText(const QString& printout, const PrintSelection& selection,
                             const QString& path) const {
-    const QByteArray text = dumpPageModel(layOut(printout, selection)).toUtf8();
+    const PageModel model = layOut(printout, selection);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    bool written = file.open(QIODevice::WriteOnly);
+    // Line by line: a long report never has its whole text in memory.
+    dumpPageModel(model, [&file, &written](const QString& line) {
+        const QByteArray bytes = line.toUtf8() + '\n';
+        written = written && file.write(bytes) == bytes.size();
+    });
+    if (!written || !file.commit())
         throw PrintError(QStringLiteral("cannot write %1 (%2)").arg(path, file.errorString()));
 }
 

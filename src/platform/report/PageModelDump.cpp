@@ -39,35 +39,38 @@ QString font(const ReportFont& f) {
 
 }  // namespace
 
-QString dumpPageModel(const PageModel& model) {
+void dumpPageModel(const PageModel& model, const std::function<void(const QString& line)>& line) {
     const PageSetup& setup = model.pageSetup;
     const PageMargins& m = setup.margins();
-    QStringList lines;
-    lines << QStringLiteral("paper %1 %2 margins top %3 bottom %4 left %5 right %6")
-                 .arg(size(setup.pageSize()),
-                      setup.orientation() == PageOrientation::Landscape
-                          ? QStringLiteral("landscape")
-                          : QStringLiteral("portrait"),
-                      mm(m.top), mm(m.bottom), mm(m.left), mm(m.right));
+    line(QStringLiteral("paper %1 %2 margins top %3 bottom %4 left %5 right %6")
+             .arg(size(setup.pageSize()),
+                  setup.orientation() == PageOrientation::Landscape ? QStringLiteral("landscape")
+                                                                    : QStringLiteral("portrait"),
+                  mm(m.top), mm(m.bottom), mm(m.left), mm(m.right)));
     for (int i = 0; i < model.pages.size(); ++i) {
         const Page& page = model.pages[i];
-        lines << QStringLiteral("page %1").arg(i + 1);
+        line(QStringLiteral("page %1").arg(i + 1));
         for (const PageText& text : page.texts) {
             QStringList parts{QStringLiteral("text"), point(text.rect.topLeft()),
                               size(text.rect.size()), alignment(text.alignment)};
             const QString f = font(text.font);
             if (!f.isEmpty()) parts << f;
             parts << QLatin1Char('"') + text.text + QLatin1Char('"');
-            lines << parts.join(QLatin1Char(' '));
+            line(parts.join(QLatin1Char(' ')));
         }
-        for (const PageLine& line : page.lines)
-            lines << QStringLiteral("line %1 %2 %3")
-                         .arg(point(line.line.p1()), point(line.line.p2()), mm(line.width));
+        for (const PageLine& rule : page.lines)
+            line(QStringLiteral("line %1 %2 %3")
+                     .arg(point(rule.line.p1()), point(rule.line.p2()), mm(rule.width)));
         for (const PageBox& box : page.boxes)
-            lines << QStringLiteral("box %1 %2 %3")
-                         .arg(point(box.rect.topLeft()), size(box.rect.size()), mm(box.width));
+            line(QStringLiteral("box %1 %2 %3")
+                     .arg(point(box.rect.topLeft()), size(box.rect.size()), mm(box.width)));
     }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+QString dumpPageModel(const PageModel& model) {
+    QString text;
+    dumpPageModel(model, [&text](const QString& line) { text += line + QLatin1Char('\n'); });
+    return text;
 }
 
 }  // namespace vantir

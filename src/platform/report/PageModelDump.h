@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace vantir {
 
@@ -16,5 +17,8 @@ struct PageModel;
 // Millimetres are written with up to two decimals; fonts other than the default gothic
 // face at 9 points say so.
 QString dumpPageModel(const PageModel& model);
+// The same lines one at a time, each without its line break, so that a long report goes to
+// its file without the whole text in memory.
+void dumpPageModel(const PageModel& model, const std::function<void(const QString& line)>& line);
 
 }  // namespace vantir

@@ -45,7 +45,8 @@ void PagePainter::paint(const Page& page) {
 }
 
 const QRawFont& PagePainter::rawFont(const ReportFont& font) {
-    const QString key = QStringLiteral("%1/%2/%3").arg(font.family).arg(font.pointSize).arg(font.bold);
+    const QString key =
+        QStringLiteral("%1/%2/%3").arg(font.family).arg(font.pointSize).arg(font.bold);
     auto it = fonts_.find(key);
     if (it == fonts_.end())
         it = fonts_.insert(key, QRawFont::fromFont(QFont(font.toQFont(), painter_.device())));

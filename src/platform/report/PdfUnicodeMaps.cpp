@@ -69,8 +69,8 @@ CrossReference readCrossReference(QIODevice& source) {
         at += 2;
         if (at + 3 * qsizetype(count) > lines.size()) unreadable("cross-reference entries");
         for (int i = 0; i < count; ++i, at += 3)
-            xref.entries.append({first + i, lines[at].toLongLong(), lines[at + 1],
-                                 lines[at + 2] == "n"});
+            xref.entries.append(
+                {first + i, lines[at].toLongLong(), lines[at + 1], lines[at + 2] == "n"});
     }
     for (qsizetype i = 0; i < xref.entries.size(); ++i)
         if (xref.entries[i].object != i) unreadable("cross-reference numbering");
@@ -95,13 +95,13 @@ void write(QIODevice& target, const QByteArray& data) {
 QByteArray mendedObject(QIODevice& source, const XrefEntry& entry, qint64 end,
                         const QHash<char32_t, char32_t>& corrections) {
     const qint64 length = end - entry.offset;
-    if (!readAt(source, entry.offset, std::min<qint64>(length, 128)).contains(kMapStart))
-        return {};
+    if (!readAt(source, entry.offset, std::min<qint64>(length, 128)).contains(kMapStart)) return {};
     const QByteArray object = readAt(source, entry.offset, length);
     const qsizetype begin = object.indexOf("stream\n");
     const qsizetype finish = object.lastIndexOf("endstream");
     if (begin < 0 || finish < begin) unreadable("map stream");
-    const QByteArray map = PdfUnicodeMaps::corrected(object.mid(begin + 7, finish - begin - 7), corrections);
+    const QByteArray map =
+        PdfUnicodeMaps::corrected(object.mid(begin + 7, finish - begin - 7), corrections);
     return QByteArray::number(entry.object) + " 0 obj\n<< /Length " +
            QByteArray::number(map.size()) + " >>\nstream\n" + map + "endstream\nendobj\n";
 }
@@ -115,7 +115,8 @@ QString fromHex(const QByteArray& hex) {
 
 QByteArray toHex(const QString& text) {
     QByteArray hex;
-    for (const QChar c : text) hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+    for (const QChar c : text)
+        hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
     return hex;
 }
 
@@ -127,9 +128,12 @@ QByteArray PdfUnicodeMaps::corrected(const QByteArray& map,
     QMap<uint, QString> mappings;  // code of the glyph -> the text it stands for
     enum class Block { None, Char, Range } block = Block::None;
     for (const QByteArray& line : map.split('\n')) {
-        if (line.endsWith("beginbfchar")) block = Block::Char;
-        else if (line.endsWith("beginbfrange")) block = Block::Range;
-        else if (line.startsWith("endbf")) block = Block::None;
+        if (line.endsWith("beginbfchar"))
+            block = Block::Char;
+        else if (line.endsWith("beginbfrange"))
+            block = Block::Range;
+        else if (line.startsWith("endbf"))
+            block = Block::None;
         if (block == Block::None || line.endsWith("beginbfchar") || line.endsWith("beginbfrange"))
             continue;
         QList<QByteArray> codes;
@@ -206,10 +210,10 @@ void PdfUnicodeMaps::rewrite(QIODevice& source, QIODevice& target,
     copyRange(source, target, copied, xref.offset);
     QByteArray table = "xref\n0 " + QByteArray::number(xref.entries.size()) + '\n';
     for (const XrefEntry& entry : xref.entries)
-        table += QByteArray::number(entry.offset).rightJustified(10, '0') + ' ' +
-                 entry.generation + (entry.inUse ? " n \n" : " f \n");
-    write(target, table + xref.trailer + "startxref\n" +
-                      QByteArray::number(xref.offset + shift) + "\n%%EOF\n");
+        table += QByteArray::number(entry.offset).rightJustified(10, '0') + ' ' + entry.generation +
+                 (entry.inUse ? " n \n" : " f \n");
+    write(target, table + xref.trailer + "startxref\n" + QByteArray::number(xref.offset + shift) +
+                      "\n%%EOF\n");
 }
 
 }  // namespace vantir

@@ -21,7 +21,8 @@ class PdfUnicodeMaps {
 
     // The text of one ToUnicode map with the corrections applied, every mapping written as
     // a single character ("bfchar"). Throws ReportError for a map it cannot read.
-    static QByteArray corrected(const QByteArray& map, const QHash<char32_t, char32_t>& corrections);
+    static QByteArray corrected(const QByteArray& map,
+                                const QHash<char32_t, char32_t>& corrections);
 };
 
 }  // namespace vantir

@@ -22,8 +22,7 @@ ReportDefinition DeliveryReceipts::define(const PageSetup& paper, const PrintSel
     return report;
 }
 
-ReportDefinition DeliveryReceipts::defineBlankSheet(const PageSetup& paper,
-                                                    const PrintSelection&) {
+ReportDefinition DeliveryReceipts::defineBlankSheet(const PageSetup& paper, const PrintSelection&) {
     ReportDefinition report(QStringLiteral("受領書白紙"), paper);
     const QSizeF size = receiptSize(paper);
     ReportBand& sheet = report.setDetail(size.height() * kDown);

@@ -7,7 +7,7 @@ namespace vantir {
 namespace {
 
 constexpr double kLine = 5.0;
-constexpr double kInset = 3.0;  // from the box's edge to the texts
+constexpr double kInset = 3.0;   // from the box's edge to the texts
 constexpr double kLabel = 13.0;  // the width of a label such as "輸送区間"
 
 }  // namespace

@@ -24,17 +24,17 @@ Dataset& openSlipQuery(const PrintSources& sources, const QStringList& sql) {
 
 Printout checkList(const char* name, const char16_t* title, SlipPrintQuery::Receipt receipt) {
     const QString heading = QString::fromUtf16(title);
-    return {QLatin1String(name),
-            PageSetup::a4(PageOrientation::Landscape,
-                          {.top = 6, .bottom = 10, .left = 8, .right = 8}),
-            kDayOptions,
-            SlipPrintQuery::kinds(),
-            [receipt](const PrintSources& sources, const PrintSelection& selection) -> Dataset& {
-                return openSlipQuery(sources, SlipPrintQuery::slips(selection, receipt));
-            },
-            [heading](const PageSetup& paper, const PrintSelection& selection) {
-                return DispatchCheckList::define(heading, paper, selection);
-            }};
+    return {
+        QLatin1String(name),
+        PageSetup::a4(PageOrientation::Landscape, {.top = 6, .bottom = 10, .left = 8, .right = 8}),
+        kDayOptions,
+        SlipPrintQuery::kinds(),
+        [receipt](const PrintSources& sources, const PrintSelection& selection) -> Dataset& {
+            return openSlipQuery(sources, SlipPrintQuery::slips(selection, receipt));
+        },
+        [heading](const PageSetup& paper, const PrintSelection& selection) {
+            return DispatchCheckList::define(heading, paper, selection);
+        }};
 }
 
 }  // namespace
@@ -48,8 +48,7 @@ void registerSlipPrintouts(PrintoutRegistry& registry) {
     registry.addPair(checkList("QR_Mitei", u"未定一覧表", SlipPrintQuery::Receipt::Open),
                      listOnContinuousForm);
     registry.addPair({QStringLiteral("QR_Jyuryo"),
-                      PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
-                      kDayOptions,
+                      PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)), kDayOptions,
                       SlipPrintQuery::kinds(),
                       [](const PrintSources& sources, const PrintSelection& selection) -> Dataset& {
                           return openSlipQuery(sources, SlipPrintQuery::receipts(selection));

@@ -18,7 +18,8 @@ namespace vantir {
 PrintRangeScreen::PrintRangeScreen(const QString& reportName, const AppState& state,
                                    const PrintoutRegistry& registry, PrintSources sources,
                                    Messages& messages, QWidget* parent)
-    : Screen(messages, parent), range_(makeRules<PrintRange>(reportName, state, registry, sources)) {
+    : Screen(messages, parent),
+      range_(makeRules<PrintRange>(reportName, state, registry, sources)) {
     setObjectName(QStringLiteral("SelDate"));
     setWindowTitle(QStringLiteral("印刷範囲選択"));
 

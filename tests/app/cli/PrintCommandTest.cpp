@@ -22,9 +22,14 @@ class PrintCommandTest : public ::testing::Test {
         Connection connection;
         connection.open(dir.mainDatabase(), /*create=*/false);
         const auto slip = [](const char* code, qint64 uking) -> SeedRow {
-            return {{"CODE", code},      {"HYMD", "26/12/09"}, {"THYMD", "26/12/10"},
-                    {"DDAY", "26/12/09"}, {"SEKBN", "0"},       {"KCODE", "000001"},
-                    {"KNAME", QStringLiteral("丸山運送")},         {"UKING", uking}};
+            return {{"CODE", code},
+                    {"HYMD", "26/12/09"},
+                    {"THYMD", "26/12/10"},
+                    {"DDAY", "26/12/09"},
+                    {"SEKBN", "0"},
+                    {"KCODE", "000001"},
+                    {"KNAME", QStringLiteral("丸山運送")},
+                    {"UKING", uking}};
         };
         seedRows(connection, QStringLiteral("HITRAN1"), {slip("2", 30000), slip("1", 12000)});
     }
@@ -49,12 +54,11 @@ TEST_F(PrintCommandTest, TheReportFlagChoosesTheTwinUnlessTheTwinIsNamed) {
         const char* printout;
         const char* paper;  // the first line of the dump
     };
-    for (const Case& c :
-         {Case{"0", "QR_Vantir", "paper 297x210 landscape"},
-          Case{"1", "QR_Vantir", "paper 240x279.4 portrait"},
-          Case{"0", "QR_Vantir2", "paper 240x279.4 portrait"},
-          Case{"1", "QR_Jyuryo", "paper 240x279.4 portrait"},
-          Case{"0", "QR_Jyuryo", "paper 210x297 portrait"}}) {
+    for (const Case& c : {Case{"0", "QR_Vantir", "paper 297x210 landscape"},
+                          Case{"1", "QR_Vantir", "paper 240x279.4 portrait"},
+                          Case{"0", "QR_Vantir2", "paper 240x279.4 portrait"},
+                          Case{"1", "QR_Jyuryo", "paper 240x279.4 portrait"},
+                          Case{"0", "QR_Jyuryo", "paper 210x297 portrait"}}) {
         SCOPED_TRACE(std::string(c.printout) + " flag " + c.flag);
         setReportFlag(c.flag);
         const QString text = out("list.txt");
@@ -82,8 +86,8 @@ TEST_F(PrintCommandTest, TheBlankSheetTakesNoOptionsAndHasNoTwin) {
 TEST_F(PrintCommandTest, AnEmptyDayPrintsTheHeadingsAndACountOfNought) {
     const QString text = out("empty.txt");
 
-    const CliRun result = print({"QR_Mitei", "--date", "26/12/08", "--kind",
-                                 QStringLiteral("請求日"), "--text", text});
+    const CliRun result = print(
+        {"QR_Mitei", "--date", "26/12/08", "--kind", QStringLiteral("請求日"), "--text", text});
 
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QString dump = readText(text);
@@ -113,7 +117,8 @@ TEST_F(PrintCommandTest, ABadDateOrKindIsRefusedOnStandardErrorAndWritesNothing)
         const CliRun result = print(c.args + QStringList{"--text", text});
 
         EXPECT_NE(result.exitCode, 0);
-        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.inMessage))) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8(c.inMessage)))
+            << result.err.toStdString();
         EXPECT_FALSE(QFile::exists(text));
     }
 }
@@ -131,8 +136,10 @@ TEST(PrintCommandMissingDatabaseTest, SaysWhichFileIsMissing) {
 TEST(PrintoutUsagesTest, ListEveryPrintoutWithTheOptionsItTakes) {
     const QStringList usages = printoutUsages();
 
-    EXPECT_TRUE(usages.contains(QStringLiteral("QR_Vantir --date YY/MM/DD --kind 配車日|降し日|請求日")));
-    EXPECT_TRUE(usages.contains(QStringLiteral("QR_Jyuryo2 --date YY/MM/DD --kind 配車日|降し日|請求日")));
+    EXPECT_TRUE(
+        usages.contains(QStringLiteral("QR_Vantir --date YY/MM/DD --kind 配車日|降し日|請求日")));
+    EXPECT_TRUE(
+        usages.contains(QStringLiteral("QR_Jyuryo2 --date YY/MM/DD --kind 配車日|降し日|請求日")));
     EXPECT_TRUE(usages.contains(QStringLiteral("QR_JyuryoW")));
 }
 

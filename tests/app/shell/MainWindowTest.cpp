@@ -252,9 +252,9 @@ TEST_F(MainWindowTest, ASelectionScreenIsToldItsReport) {
 
 TEST_F(MainWindowTest, TheDailyPrintCommandsOpenThePrintRangeDialogAndTheBlankSheet) {
     start();
-    for (const auto& [command, heading] :
-         {std::pair{"btnMS5", "配車表印刷設定"}, {"btnMS6", "確定一覧印刷設定"},
-          {"btnMS7", "未定一覧印刷設定"}}) {
+    for (const auto& [command, heading] : {std::pair{"btnMS5", "配車表印刷設定"},
+                                           {"btnMS6", "確定一覧印刷設定"},
+                                           {"btnMS7", "未定一覧印刷設定"}}) {
         choose(1, command);
         QWidget* range = screen("SelDate");
         ASSERT_NE(range, nullptr) << command;

@@ -52,11 +52,12 @@ TEST(PrintedCharactersTest, SharedGlyphsAreMappedToTheCharacterPrinted) {
 
     QStringList corrections;  // "lowest code point > character printed", in hex
     for (auto it = printed.corrections().begin(); it != printed.corrections().end(); ++it)
-        corrections << QStringLiteral("%1>%2").arg(uint(it.key()), 4, 16, QLatin1Char('0'))
+        corrections << QStringLiteral("%1>%2")
+                           .arg(uint(it.key()), 4, 16, QLatin1Char('0'))
                            .arg(uint(it.value()), 4, 16, QLatin1Char('0'));
     corrections.sort();
-    EXPECT_EQ(corrections, (QStringList{"0009>0020", "2003>3000", "2ec4>897f", "2f0a>5165",
-                                        "2fa6>91d1"}));
+    EXPECT_EQ(corrections,
+              (QStringList{"0009>0020", "2003>3000", "2ec4>897f", "2f0a>5165", "2fa6>91d1"}));
 }
 
 }  // namespace

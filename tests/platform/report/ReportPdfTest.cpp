@@ -105,8 +105,9 @@ TEST(ReportPdfTest, EveryCharacterPrintedReadsBackExactly) {
     ReportDefinition report(QStringLiteral("読み返し"),
                             PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)));
     report.setDetail(8).add(ReportElement::column(QStringLiteral("TEXT"), 0, 0, 190, 8));
-    report.setSummary(8).add(
-        ReportElement::text(QStringLiteral("No  9"), 0, 0, 40, 8).bold().font(ReportFont::mincho(12)));
+    report.setSummary(8).add(ReportElement::text(QStringLiteral("No  9"), 0, 0, 40, 8)
+                                 .bold()
+                                 .font(ReportFont::mincho(12)));
     RowListCursor rows({QStringLiteral("TEXT")});
     for (const QString& text : texts) rows.addRow({text});
     QTemporaryDir dir;
