@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFont>
 #include <QRawFont>
 
 #include "platform/report/PdfUnicodeMaps.h"
 #include "platform/report/PrintedCharacters.h"
+#include "platform/report/ReportError.h"
 #include "platform/report/ReportFont.h"
 
 namespace vantir::test {
@@ -34,10 +36,17 @@ TEST(PdfUnicodeMapsTest, EveryMappingIsWrittenAloneWithTheCharacterPrinted) {
               "<0005> <2F0B>\n<0006> <897F>\nendbfchar\n");
 }
 
-TEST(PdfUnicodeMapsTest, AMapItCannotReadIsAnError) {
+TEST(PdfUnicodeMapsTest, AMapOrAFileItCannotReadIsAnError) {
     const QByteArray broken = "1 beginbfrange\n<0005> <0001> <0041>\nendbfrange\n";
+    EXPECT_THROW(PdfUnicodeMaps::corrected(broken, {}), ReportError);
 
-    EXPECT_ANY_THROW(PdfUnicodeMaps::corrected(broken, {}));
+    QByteArray text = "%PDF-1.4\nno cross-reference table here\n";
+    QBuffer source(&text);
+    source.open(QIODevice::ReadOnly);
+    QByteArray written;
+    QBuffer target(&written);
+    target.open(QIODevice::WriteOnly);
+    EXPECT_THROW(PdfUnicodeMaps::rewrite(source, target, {}), ReportError);
 }
 
 // The font shows 入 and 金 with the radicals' glyphs, 西 with ⻄'s, the space with the tab's and
