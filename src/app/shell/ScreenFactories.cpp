@@ -5,6 +5,8 @@
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/ScreenContext.h"
+#include "cash/screens/CashEntryScreen.h"
+#include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/ControlScreen.h"
@@ -29,6 +31,30 @@ ScreenSet screenSet(std::unique_ptr<Widget> screen) {
     return screens;
 }
 
+// The setting dates of the receipt and the payment entry, kept apart and for the whole
+// run, whichever screens come and go.
+struct CashSettingDates {
+    QString receipts;
+    QString payments;
+};
+
+void registerCashScreens(CommandTable& table) {
+    auto dates = std::make_shared<CashSettingDates>();
+    const auto entry = [dates](const CashSide& side, QString CashSettingDates::*date) {
+        return [dates, &side, date](const ScreenContext& context) {
+            LongLivedScreens& longLived = context.longLived;
+            return screenSet(std::make_unique<CashEntryScreen>(
+                side, context.dm1, context.handBacks, context.messages, (*dates).*date,
+                context.state.EditDate,
+                [&longLived](const QString& name) { longLived.show(name); }));
+        };
+    };
+    table.setScreenFactory(QStringLiteral("Nyukin"),
+                           entry(CashSide::receipts(), &CashSettingDates::receipts));
+    table.setScreenFactory(QStringLiteral("HaraiInp"),
+                           entry(CashSide::payments(), &CashSettingDates::payments));
+}
+
 }  // namespace
 
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
@@ -50,6 +76,9 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         preview->setAttribute(Qt::WA_DeleteOnClose);
         return screenSet(std::move(preview));
     });
+
+    // Group 2: receipts and payments.
+    registerCashScreens(table);
 
     // Group 8: masters.
     table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {
