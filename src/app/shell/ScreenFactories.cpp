@@ -6,6 +6,8 @@
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/ScreenContext.h"
 #include "cash/screens/CashEntryScreen.h"
+#include "cash/screens/CashListScreen.h"
+#include "cash/screens/CashPrintDialog.h"
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "maintenance/screens/CompanyScreen.h"
@@ -53,6 +55,18 @@ void registerCashScreens(CommandTable& table) {
                            entry(CashSide::receipts(), &CashSettingDates::receipts));
     table.setScreenFactory(QStringLiteral("HaraiInp"),
                            entry(CashSide::payments(), &CashSettingDates::payments));
+    for (const CashSide* side : {&CashSide::receipts(), &CashSide::payments()}) {
+        table.setScreenFactory(side->listMode, [side](const ScreenContext& context) {
+            LongLivedScreens& longLived = context.longLived;
+            return screenSet(std::make_unique<CashListScreen>(
+                *side, context.dm1, context.handBacks, context.messages,
+                [&longLived](const QString& name) { longLived.show(name); }));
+        });
+        table.setScreenFactory(side->printMode, [side](const ScreenContext& context) {
+            return screenSet(std::make_unique<CashPrintDialog>(*side, context.dm1, context.dm2,
+                                                               context.state, context.messages));
+        });
+    }
 }
 
 }  // namespace

@@ -17,6 +17,7 @@ class CashListQuery {
   public:
     CashListQuery(const CashSide& side, DataModule1& data);
 
+    const CashSide& side() const { return side_; }
     QueryDataset& query() const { return query_; }
 
     // The records counting from since to until ("yy/mm/dd", compared as text), of one

@@ -32,7 +32,8 @@ struct CashSide {
     QString formHeading;    // 【 取引先　（得意先） 】
     QString dueDateCaption; // 入金日付 / 請求日付
     QString partnerNameCaption;
-    QString amountCaption;
+    QString amountCaption;  // on the entry screen
+    QString listAmountCaption;  // on the list screen
     QString searchCaption;  // 入金伝票検索 / 下払伝票検索
     QString searchQuery;    // Q_HIT2SK / Q_HIT3SK
     QList<QPair<QString, QString>> searchColumns;  // column, title
