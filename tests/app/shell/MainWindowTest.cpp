@@ -4,6 +4,7 @@
 #include <QCalendarWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +24,7 @@
 #include "platform/report/ReportPreview.h"
 #include "support/CalendarTexts.h"
 #include "support/ScopedDefaultLocale.h"
+#include "support/ScreenInput.h"
 #include "support/ScriptedMessages.h"
 #include "support/TestProgramDir.h"
 
@@ -375,6 +377,46 @@ TEST_F(MainWindowTest, TheMasterScreensOpenFromGroupEight) {
     }
     EXPECT_EQ(hookTargets.find("Tokui_mas"), nullptr) << "the released partner master detached";
     EXPECT_EQ(messages.shown, QStringList()) << messages.shown.join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, TheReceiptAndPaymentScreensOpenFromGroupTwo) {
+    start();
+    for (const auto& [command, mode, caption] : {std::tuple{"btnMS1", "Nyukin", "入金伝表"},
+                                                 {"btnMS2", "RepNyukin", "入金一覧表"},
+                                                 {"btnMS5", "HaraiInp", "下払伝票"},
+                                                 {"btnMS6", "RepHarai", "支払一覧"},
+                                                 {"btnMS7", "SelSime2", "締日選択"}}) {
+        choose(2, command);
+        EXPECT_EQ(state.EditPName, mode);
+        QWidget* opened = screen(mode);
+        ASSERT_NE(opened, nullptr) << mode;
+        EXPECT_TRUE(opened->isVisible());
+        EXPECT_EQ(opened->windowTitle(), caption);
+    }
+    EXPECT_EQ(messages.shown, QStringList()) << messages.shown.join('\n').toStdString();
+}
+
+// Each entry keeps its own setting date from one opening to the next.
+TEST_F(MainWindowTest, TheReceiptAndPaymentSettingDatesAreKeptApart) {
+    start();
+    const auto dateBar = [this](const QString& mode) {
+        QWidget* entry = screen(mode);
+        QString boxes;
+        for (const char* box : {"EditH1", "EditH2", "EditH3"})
+            boxes += entry->findChild<QLineEdit*>(box)->text();
+        return boxes;
+    };
+    choose(2, "btnMS1");
+    QWidget* receipts = screen("Nyukin");
+    ASSERT_TRUE(showActive(*receipts));
+    for (const char* part : {"24", "03", "15"}) {
+        type(part);
+        press(Qt::Key_Return);
+    }
+    choose(2, "btnMS5");
+    EXPECT_EQ(dateBar("HaraiInp"), "");
+    choose(2, "btnMS1");
+    EXPECT_EQ(dateBar("Nyukin"), "240315");
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowReleasesTheOpenScreensAndEndsTheRun) {
