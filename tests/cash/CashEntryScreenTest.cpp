@@ -22,14 +22,14 @@ class CashEntryScreenTest : public ShownScreenTest,
     const CashSide& side() const { return *GetParam(); }
     TableDataset& table() const { return dm1.table(side().table); }
     QString text(const QString& name) const { return widget<QLineEdit>(name)->text(); }
-    QString stored1(const QString& column) const {
+    QString current(const QString& column) const {
         return table().isOpen() ? table().text(column) : QString("<closed>");
     }
 
     void open(const QString& workingDate = {}) {
-        show(std::make_unique<CashEntryScreen>(
-            side(), dm1, handBacks, messages, settingDate, workingDate,
-            [this](const QString& name) { opened << name; }));
+        show(std::make_unique<CashEntryScreen>(side(), dm1, handBacks, messages, settingDate,
+                                               workingDate,
+                                               [this](const QString& name) { opened << name; }));
     }
     // The date bar as the user keys it, each box left with Enter.
     void setDate(const QString& yy, const QString& mm, const QString& dd) {
@@ -115,12 +115,11 @@ TEST_P(CashEntryScreenTest, TheDateBarTellsWhatIsWrongAndKeepsTheSettingDate) {
     };
     const QString twoDigits = "notice:西暦年を２桁で入力して下さい。";
     const QString wrong = "notice:入力間違いです。";
-    for (const Case& c : {Case{"EmptyYear", "", "03", "15", {twoDigits}},
-                          Case{"Month13", "24", "13", "15", {wrong}},
-                          Case{"Month0", "24", "0", "15", {wrong}},
-                          Case{"Day0", "24", "03", "0", {wrong}},
-                          Case{"Day32", "24", "03", "32", {wrong}},
-                          Case{"DayLetters", "24", "03", "x", {"notice:'0x' は整数ではありません"}}}) {
+    for (const Case& c :
+         {Case{"EmptyYear", "", "03", "15", {twoDigits}},
+          Case{"Month13", "24", "13", "15", {wrong}}, Case{"Month0", "24", "0", "15", {wrong}},
+          Case{"Day0", "24", "03", "0", {wrong}}, Case{"Day32", "24", "03", "32", {wrong}},
+          Case{"DayLetters", "24", "03", "x", {"notice:'0x' は整数ではありません"}}}) {
         SCOPED_TRACE(c.name);
         settingDate = "24/01/01";
         messages.shown.clear();
@@ -146,7 +145,7 @@ TEST_P(CashEntryScreenTest, ADayOfThirtyOneIsTakenInFebruaryAndOneDigitIsFilled)
     EXPECT_EQ(text("EditH2"), "02");
     EXPECT_EQ(text("EditH3"), "05");
     EXPECT_EQ(table().recordCount(), 1);
-    EXPECT_EQ(stored1("CODE"), "1");
+    EXPECT_EQ(current("CODE"), "1");
 }
 
 TEST_P(CashEntryScreenTest, NewRecordsTakeTheSettingDate) {
@@ -155,8 +154,8 @@ TEST_P(CashEntryScreenTest, NewRecordsTakeTheSettingDate) {
     append();
     focus("EditHYMD");
     focus("EditTHYMD");
-    EXPECT_EQ(stored1("HYMD"), "24/03/15");
-    EXPECT_EQ(stored1("THYMD"), "24/03/15");
+    EXPECT_EQ(current("HYMD"), "24/03/15");
+    EXPECT_EQ(current("THYMD"), "24/03/15");
 }
 
 TEST_P(CashEntryScreenTest, TheKindDecidesTheDateTheRecordCountsOn) {
@@ -167,16 +166,16 @@ TEST_P(CashEntryScreenTest, TheKindDecidesTheDateTheRecordCountsOn) {
     table().setValue("THYMD", "24/04/01");
     typeInto("EditSEKBN", "1");
     press(Qt::Key_Return);
-    EXPECT_EQ(stored1("DDAY"), "24/04/01");
+    EXPECT_EQ(current("DDAY"), "24/04/01");
     erase("EditSEKBN");
     typeInto("EditSEKBN", "0");
     press(Qt::Key_Return);
-    EXPECT_EQ(stored1("DDAY"), "24/03/30");
+    EXPECT_EQ(current("DDAY"), "24/03/30");
     // An empty kind becomes normal.
     erase("EditSEKBN");
     typeInto("EditSEKBN", "");
     press(Qt::Key_Return);
-    EXPECT_EQ(stored1("SEKBN"), "0");
+    EXPECT_EQ(current("SEKBN"), "0");
 }
 
 TEST_P(CashEntryScreenTest, PartnerCodesAreFilledAndBringTheirNames) {
@@ -188,14 +187,14 @@ TEST_P(CashEntryScreenTest, PartnerCodesAreFilledAndBringTheirNames) {
     const QString typed = side().partnerCode == "KCODE" ? "12" : "345";
     typeInto(partnerField(), typed);
     press(Qt::Key_Return);
-    EXPECT_EQ(stored1(side().partnerCode), side().partnerCode == "KCODE" ? "000012" : "000345");
-    EXPECT_EQ(stored1(side().partnerName), "丸山運送");
+    EXPECT_EQ(current(side().partnerCode), side().partnerCode == "KCODE" ? "000012" : "000345");
+    EXPECT_EQ(current(side().partnerName), "丸山運送");
     // One character stays as typed and, with no partner, empties the name.
     erase(partnerField());
     type("7");
     press(Qt::Key_Return);
-    EXPECT_EQ(stored1(side().partnerCode), "7");
-    EXPECT_EQ(stored1(side().partnerName), "");
+    EXPECT_EQ(current(side().partnerCode), "7");
+    EXPECT_EQ(current(side().partnerName), "");
     EXPECT_FALSE(table().isNull(side().partnerName));
 }
 
@@ -206,12 +205,12 @@ TEST_P(CashEntryScreenTest, TheStaffNameFollowsTheCodeAlsoOnAnotherRecord) {
     open();
     // The receipt comes into view with the name the staff master no longer has.
     EXPECT_TRUE(table().isEditing());
-    EXPECT_EQ(stored1("TANMEI"), "山田");
+    EXPECT_EQ(current("TANMEI"), "山田");
     // A code no staff member has leaves the name.
     erase("EditTANCOD");
     type("9");
-    EXPECT_EQ(stored1("TANCOD"), "9");
-    EXPECT_EQ(stored1("TANMEI"), "山田");
+    EXPECT_EQ(current("TANCOD"), "9");
+    EXPECT_EQ(current("TANMEI"), "山田");
 }
 
 TEST_P(CashEntryScreenTest, PlusAndMinusMoveAndAreNeverTyped) {
@@ -233,7 +232,7 @@ TEST_P(CashEntryScreenTest, ThePartnerSearchHandsItsCodeBack) {
     QTest::mouseDClick(widget(nameField()), Qt::LeftButton);
     EXPECT_EQ(opened, QStringList{side().partnerSearch});
     ASSERT_TRUE(handBacks.handBack(side().entryMode, side().partnerHandBack, "000012"));
-    EXPECT_EQ(stored1(side().partnerCode), "000012");
+    EXPECT_EQ(current(side().partnerCode), "000012");
     EXPECT_EQ(focusName(), partnerField());
 }
 
@@ -266,7 +265,7 @@ TEST_P(CashEntryScreenTest, TheSearchListBringsOneRecordAlone) {
     QTest::mouseClick(childNamed(*list, "btnOk"), Qt::LeftButton);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(table().recordCount(), 1);
-    EXPECT_EQ(stored1("CODE"), "2");
+    EXPECT_EQ(current("CODE"), "2");
 }
 
 INSTANTIATE_TEST_SUITE_P(Twins, CashEntryScreenTest,

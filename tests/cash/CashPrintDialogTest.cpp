@@ -25,29 +25,46 @@ class CashPrintDialogTest : public ShownScreenTest,
   protected:
     void SetUp() override {
         seedRows(dm1.database(), "HIMAS3",
-                 {{{"KCODE", "000001"}, {"YCODE", "100001"}, {"KNAME", "丸山運送"},
-                   {"SIME", "20"}, {"KY_KBN", "0"}},
-                  {{"KCODE", "000002"}, {"YCODE", "100002"}, {"KNAME", "北星物流"},
-                   {"SIME", "20"}, {"KY_KBN", "1"}},
-                  {{"KCODE", "000003"}, {"YCODE", "100003"}, {"KNAME", "東和運輸"},
-                   {"SIME", "20"}, {"KY_KBN", "2"}},
-                  {{"KCODE", "000004"}, {"YCODE", "100004"}, {"KNAME", "南海商事"},
-                   {"SIME", "20"}},
-                  {{"KCODE", "000005"}, {"YCODE", "100005"}, {"KNAME", "西日本物産"},
-                   {"SIME", "10"}, {"KY_KBN", "1"}}});
+                 {{{"KCODE", "000001"},
+                   {"YCODE", "100001"},
+                   {"KNAME", "丸山運送"},
+                   {"SIME", "20"},
+                   {"KY_KBN", "0"}},
+                  {{"KCODE", "000002"},
+                   {"YCODE", "100002"},
+                   {"KNAME", "北星物流"},
+                   {"SIME", "20"},
+                   {"KY_KBN", "1"}},
+                  {{"KCODE", "000003"},
+                   {"YCODE", "100003"},
+                   {"KNAME", "東和運輸"},
+                   {"SIME", "20"},
+                   {"KY_KBN", "2"}},
+                  {{"KCODE", "000004"}, {"YCODE", "100004"}, {"KNAME", "南海商事"}, {"SIME", "20"}},
+                  {{"KCODE", "000005"},
+                   {"YCODE", "100005"},
+                   {"KNAME", "西日本物産"},
+                   {"SIME", "10"},
+                   {"KY_KBN", "1"}}});
         for (const char* table : {"HITRAN2", "HITRAN3"}) {
             seedRows(dm1.database(), table,
-                     {{{"CODE", "1"}, {"DDAY", "24/02/10"}, {"KCODE", "000001"},
-                       {"YCODE", "100001"}, {"UKING", 1000}, {"SKING", 1000}},
-                      {{"CODE", "2"}, {"DDAY", "24/02/11"}, {"KCODE", "000004"},
-                       {"YCODE", "100004"}, {"UKING", 2000}, {"SKING", 2000}}});
+                     {{{"CODE", "1"},
+                       {"DDAY", "24/02/10"},
+                       {"KCODE", "000001"},
+                       {"YCODE", "100001"},
+                       {"UKING", 1000},
+                       {"SKING", 1000}},
+                      {{"CODE", "2"},
+                       {"DDAY", "24/02/11"},
+                       {"KCODE", "000004"},
+                       {"YCODE", "100004"},
+                       {"UKING", 2000},
+                       {"SKING", 2000}}});
         }
     }
     const CashSide& side() const { return *GetParam(); }
     bool receipts() const { return side().partnerCode == "KCODE"; }
-    void open() {
-        show(std::make_unique<CashPrintDialog>(side(), dm1, dm2, appState, messages));
-    }
+    void open() { show(std::make_unique<CashPrintDialog>(side(), dm1, dm2, appState, messages)); }
     QStringList entries(const QString& list) const {
         auto* box = widget<QComboBox>(list);
         QStringList names;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cash/rules/CashPrintouts.h"
+#include "common/printing/PrintError.h"
 #include "common/printing/PrintRunner.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "platform/dataset/QueryDataset.h"
@@ -27,9 +28,12 @@ SeedRow receipt(int code, const char* dday, const char* kcode, const char* kname
 
 // A payment's amount is SKING; UKING holds a figure that must never be printed.
 SeedRow payment(int code, const char* dday, const char* ycode, const char* yname, qint64 sking) {
-    return {{"CODE", QString::number(code)}, {"HYMD", QString::fromLatin1(dday)},
-            {"DDAY", QString::fromLatin1(dday)}, {"YCODE", QString::fromLatin1(ycode)},
-            {"YNAME", QString::fromUtf8(yname)}, {"SKING", sking},
+    return {{"CODE", QString::number(code)},
+            {"HYMD", QString::fromLatin1(dday)},
+            {"DDAY", QString::fromLatin1(dday)},
+            {"YCODE", QString::fromLatin1(ycode)},
+            {"YNAME", QString::fromUtf8(yname)},
+            {"SKING", sking},
             {"UKING", 777777}};
 }
 
@@ -105,11 +109,11 @@ TEST_F(CashPrintoutsTest, TheCodeRangeNarrowsThePrintedPartners) {
         const char* to;
         QStringList codes;  // CODE of the printed receipts of March, in order
     };
-    for (const Case& c : {Case{"000001", "999999", {"2", "4", "1", "5"}},
-                          Case{"000002", "000003", {"1", "5"}},
-                          Case{"000001", "000001", {"2", "4"}},
-                          // A quote in a code stays inside its literal: no rows, no error.
-                          Case{"0' OR '1'='1", "0' OR '1'='1", {}}}) {
+    for (const Case& c :
+         {Case{"000001", "999999", {"2", "4", "1", "5"}}, Case{"000002", "000003", {"1", "5"}},
+          Case{"000001", "000001", {"2", "4"}},
+          // A quote in a code stays inside its literal: no rows, no error.
+          Case{"0' OR '1'='1", "0' OR '1'='1", {}}}) {
         SCOPED_TRACE(c.from);
         PrintSelection selection = march();
         selection.from = QString::fromUtf8(c.from);
@@ -138,6 +142,12 @@ TEST_F(CashPrintoutsTest, ThePartnerOfTheListScreenNarrowsToOneCustomer) {
     selection.partner = QStringLiteral("000001");
     runner.layOut(QStringLiteral("QR_Nyukin"), selection);
     EXPECT_EQ(printedRows("Q_HIT2R", {"CODE"}), (QStringList{"2", "4"}));
+}
+
+TEST_F(CashPrintoutsTest, APartnerWithoutTheRangeOfTheListScreenIsRefused) {
+    PrintSelection selection;
+    selection.partner = QStringLiteral("000001");
+    EXPECT_THROW(runner.layOut(QStringLiteral("QR_Nyukin"), selection), PrintError);
 }
 
 TEST_F(CashPrintoutsTest, TheLeftHeadingNamesTheClosingDayOnlyWhenOneIsGiven) {

@@ -81,8 +81,8 @@ Result CashEntryRules::kindLeft() {
     if (isBlank(kind)) {
         if (Result stored = table_.setValue(kind, QStringLiteral("0")); !stored) return stored;
     }
-    const QString governing = table_.text(kind) == u"0" ? QStringLiteral("HYMD")
-                                                         : QStringLiteral("THYMD");
+    const QString governing =
+        table_.text(kind) == u"0" ? QStringLiteral("HYMD") : QStringLiteral("THYMD");
     const QVariant date = table_.value(governing);
     const QString dday = QStringLiteral("DDAY");
     if (table_.value(dday) == date) return Result::success();

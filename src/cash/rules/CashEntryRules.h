@@ -28,9 +28,9 @@ class CashEntryRules {
 
     const CashSide& side() const { return side_; }
     TableDataset& table() const { return table_; }
-    QueryDataset& kinds() const { return kinds_; }      // f_SeikyuK
-    TableDataset& staff() const { return staff_; }      // HIMAS2, for the staff list
-    QueryDataset& search() const { return search_; }    // Q_HIT2SK / Q_HIT3SK
+    QueryDataset& kinds() const { return kinds_; }    // f_SeikyuK
+    TableDataset& staff() const { return staff_; }    // HIMAS2, for the staff list
+    QueryDataset& search() const { return search_; }  // Q_HIT2SK / Q_HIT3SK
     const QString& settingDate() const { return settingDate_; }
 
     // Opens the table, the kind list and the staff list; throws DbError.
@@ -51,8 +51,8 @@ class CashEntryRules {
     Result codeEntered();
     // Leaving CODE: a receipt without a number may not be left; a payment may.
     Leave codeLeft() const;
-    // Leaving SEKBN: a NULL (or rubbed-out) kind becomes "0", and DDAY follows the kind: HYMD for "0",
-    // THYMD for any other kind.
+    // Leaving SEKBN: a NULL (or rubbed-out) kind becomes "0", and DDAY follows the kind: HYMD for
+    // "0", THYMD for any other kind.
     Result kindLeft();
     // Leaving the partner code: zero-filled, then the partner's name. Throws DbError.
     Result partnerCodeLeft();

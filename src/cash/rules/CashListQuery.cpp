@@ -15,7 +15,8 @@ QStringList CashListQuery::selectionSql(const CashSide& side, const QString& sin
                     QStringLiteral("WHERE DDAY >= ") + sqlQuote(since),
                     QStringLiteral("AND DDAY <= ") + sqlQuote(until)};
     if (!partner.isEmpty())
-        sql << QStringLiteral("AND ") + side.partnerCode + QStringLiteral(" = ") + sqlQuote(partner);
+        sql << QStringLiteral("AND ") + side.partnerCode + QStringLiteral(" = ") +
+                   sqlQuote(partner);
     return sql;
 }
 

@@ -2,6 +2,7 @@
 
 #include "cash/rules/CashListQuery.h"
 #include "cash/rules/CashSide.h"
+#include "common/printing/PrintError.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "data/DataModule1.h"
 #include "platform/dataset/QueryDataset.h"
@@ -17,6 +18,9 @@ constexpr double kA4Body = 190.0;
 
 Dataset& listRows(const CashSide& side, const PrintSources& sources,
                   const PrintSelection& selection) {
+    // One partner is a narrowing of the list screen's selection, which names its range.
+    if (!selection.partner.isEmpty() && selection.since.isEmpty())
+        throw PrintError(QStringLiteral("--partner goes with --since and --until"));
     CashListQuery list(side, sources.dm1);
     if (selection.since.isEmpty()) {
         list.openAsItIs();

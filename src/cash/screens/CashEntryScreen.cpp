@@ -27,8 +27,7 @@ const QColor kSkyBlue(0xA6, 0xCA, 0xF0);
 
 CashEntryScreen::CashEntryScreen(const CashSide& side, DataModule1& data, HandBacks& handBacks,
                                  Messages& messages, QString& settingDate,
-                                 const QString& workingDate, OpenScreen openScreen,
-                                 QWidget* parent)
+                                 const QString& workingDate, OpenScreen openScreen, QWidget* parent)
     : Screen(messages, parent),
       rules_(makeRules<CashEntryRules>(side, data, messages, settingDate, workingDate)),
       openScreen_(std::move(openScreen)),

@@ -9,8 +9,10 @@
 #include <QVBoxLayout>
 
 #include "cash/rules/CashPrintouts.h"
+#include "common/printing/PrintError.h"
 #include "common/printing/PrintRunner.h"
 #include "common/printing/ReportLayoutSwitches.h"
+#include "platform/report/ReportError.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/system/Clock.h"
 #include "platform/ui/FieldHooks.h"
@@ -63,7 +65,8 @@ CashPrintDialog::CashPrintDialog(const CashSide& side, DataModule1& dm1, DataMod
 
     auto* print = new QPushButton(QStringLiteral("&P 印刷"), this);
     print->setObjectName(QStringLiteral("btnPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { runCommand([this] { this->print(); }); });
+    connect(print, &QPushButton::clicked, this,
+            [this] { runCommand([this] { return this->print(); }); });
     auto* close = new QPushButton(QStringLiteral("&Q 閉じる"), this);
     close->setObjectName(QStringLiteral("btnClose"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -118,12 +121,20 @@ void CashPrintDialog::closingDayChanged() {
     });
 }
 
-void CashPrintDialog::print() {
+// A layout that cannot be made is told like a refusal; the dialog stays for another try.
+Result CashPrintDialog::print() {
     delete preview_;
     const PrintRunner runner(printouts_, {dm1_, dm2_});
-    preview_ = runner.preview(
-        chosenLayout(rules_.side().printout, state_),
-        CashPrintRules::selection(sime_->text(), month_->text(), from_->text(), to_->text()));
+    try {
+        preview_ = runner.preview(
+            chosenLayout(rules_.side().printout, state_),
+            CashPrintRules::selection(sime_->text(), month_->text(), from_->text(), to_->text()));
+    } catch (const PrintError& error) {
+        return Result::failure(error.message());
+    } catch (const ReportError& error) {
+        return Result::failure(error.message());
+    }
+    return Result::success();
 }
 
 void CashPrintDialog::closeEvent(QCloseEvent* event) {

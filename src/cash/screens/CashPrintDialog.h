@@ -26,8 +26,8 @@ class CashPrintDialog : public Screen {
 
   public:
     // Everything passed must outlive the dialog.
-    CashPrintDialog(const CashSide& side, DataModule1& dm1, DataModule2& dm2,
-                    const AppState& state, Messages& messages, QWidget* parent = nullptr);
+    CashPrintDialog(const CashSide& side, DataModule1& dm1, DataModule2& dm2, const AppState& state,
+                    Messages& messages, QWidget* parent = nullptr);
     ~CashPrintDialog() override;
 
   protected:
@@ -37,7 +37,7 @@ class CashPrintDialog : public Screen {
     QComboBox* makePartnerList(const QString& name, QLineEdit* code);
     QLineEdit* makeBox(const QString& name, const QString& text, int length);
     void closingDayChanged();
-    void print();
+    Result print();
 
     CashPrintRules& rules_;
     DataModule1& dm1_;
