@@ -117,6 +117,10 @@ TEST_P(CashPrintDialogTest, AClosingDayListsItsPartnersOfTheSide) {
     widget<QLineEdit>("EditSime")->setText("x");
     EXPECT_EQ(entries("ComboBox1"), expected);
     EXPECT_TRUE(messages.shown.contains("notice:'x' は整数ではありません"));
+    // A closing day no partner has empties both lists.
+    widget<QLineEdit>("EditSime")->setText("15");
+    EXPECT_EQ(entries("ComboBox1"), QStringList());
+    EXPECT_EQ(entries("ComboBox2"), QStringList());
 }
 
 TEST_P(CashPrintDialogTest, ANameChosenInEitherListSetsThatEndOfTheCodeRange) {
