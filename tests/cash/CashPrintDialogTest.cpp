@@ -4,7 +4,9 @@
 #include <QLineEdit>
 
 #include "cash/rules/CashListQuery.h"
+#include "cash/rules/CashPrintouts.h"
 #include "cash/screens/CashPrintDialog.h"
+#include "common/printing/PrintoutRegistry.h"
 #include "platform/report/PageModelDump.h"
 #include "platform/report/ReportPreview.h"
 #include "support/FixedToday.h"
@@ -61,10 +63,14 @@ class CashPrintDialogTest : public ShownScreenTest,
                        {"UKING", 2000},
                        {"SKING", 2000}}});
         }
+        registerCashPrintouts(printouts);
     }
     const CashSide& side() const { return *GetParam(); }
     bool receipts() const { return side().partnerCode == "KCODE"; }
-    void open() { show(std::make_unique<CashPrintDialog>(side(), dm1, dm2, appState, messages)); }
+    void open() {
+        show(std::make_unique<CashPrintDialog>(side(), printouts, PrintSources{dm1, dm2}, appState,
+                                               messages));
+    }
     QStringList entries(const QString& list) const {
         auto* box = widget<QComboBox>(list);
         QStringList names;
@@ -87,6 +93,7 @@ class CashPrintDialogTest : public ShownScreenTest,
     }
 
     FixedToday today{"2024-03-15"};
+    PrintoutRegistry printouts;
 };
 
 TEST_P(CashPrintDialogTest, OpensWithItsHeadingTheLastMonthAndTheWholeRange) {

@@ -1,5 +1,6 @@
 #include "app/printouts/Printouts.h"
 
+#include "cash/rules/CashPrintouts.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "slips/rules/SlipPrintouts.h"
 
@@ -7,6 +8,7 @@ namespace vantir {
 
 void registerPrintouts(PrintoutRegistry& registry) {
     registerSlipPrintouts(registry);  // daily menu: check lists and delivery receipts
+    registerCashPrintouts(registry);  // receipt and payment lists
 }
 
 const PrintoutRegistry& programPrintouts() {

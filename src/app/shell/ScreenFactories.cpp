@@ -63,8 +63,9 @@ void registerCashScreens(CommandTable& table) {
                 [&longLived](const QString& name) { longLived.show(name); }));
         });
         table.setScreenFactory(side->printMode, [side](const ScreenContext& context) {
-            return screenSet(std::make_unique<CashPrintDialog>(*side, context.dm1, context.dm2,
-                                                               context.state, context.messages));
+            return screenSet(std::make_unique<CashPrintDialog>(
+                *side, programPrintouts(), PrintSources{context.dm1, context.dm2}, context.state,
+                context.messages));
         });
     }
 }

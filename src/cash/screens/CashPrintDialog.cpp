@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cash/rules/CashPrintouts.h"
 #include "common/printing/PrintError.h"
 #include "common/printing/PrintRunner.h"
 #include "common/printing/ReportLayoutSwitches.h"
@@ -21,16 +20,16 @@
 
 namespace vantir {
 
-CashPrintDialog::CashPrintDialog(const CashSide& side, DataModule1& dm1, DataModule2& dm2,
-                                 const AppState& state, Messages& messages, QWidget* parent)
+CashPrintDialog::CashPrintDialog(const CashSide& side, const PrintoutRegistry& printouts,
+                                 PrintSources sources, const AppState& state, Messages& messages,
+                                 QWidget* parent)
     : Screen(messages, parent),
-      rules_(makeRules<CashPrintRules>(side, dm1)),
-      dm1_(dm1),
-      dm2_(dm2),
+      rules_(makeRules<CashPrintRules>(side, sources.dm1)),
+      printouts_(printouts),
+      sources_(sources),
       state_(state) {
     setObjectName(side.printMode);
     setWindowTitle(QStringLiteral("締日選択"));
-    registerCashPrintouts(printouts_);
 
     auto* heading = new QLabel(side.printHeading, this);
     heading->setObjectName(QStringLiteral("LabelHeading"));
@@ -124,7 +123,7 @@ void CashPrintDialog::closingDayChanged() {
 // A layout that cannot be made is told like a refusal; the dialog stays for another try.
 Result CashPrintDialog::print() {
     delete preview_;
-    const PrintRunner runner(printouts_, {dm1_, dm2_});
+    const PrintRunner runner(printouts_, sources_);
     try {
         preview_ = runner.preview(
             chosenLayout(rules_.side().printout, state_),

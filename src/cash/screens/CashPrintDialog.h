@@ -4,7 +4,7 @@
 #include <QStringList>
 
 #include "cash/rules/CashPrintRules.h"
-#include "common/printing/PrintoutRegistry.h"
+#include "common/printing/Printout.h"
 #include "platform/ui/Screen.h"
 
 class QComboBox;
@@ -12,7 +12,7 @@ class QLineEdit;
 
 namespace vantir {
 
-class DataModule2;
+class PrintoutRegistry;
 class ReportPreview;
 struct AppState;
 
@@ -25,9 +25,9 @@ class CashPrintDialog : public Screen {
     Q_OBJECT
 
   public:
-    // Everything passed must outlive the dialog.
-    CashPrintDialog(const CashSide& side, DataModule1& dm1, DataModule2& dm2, const AppState& state,
-                    Messages& messages, QWidget* parent = nullptr);
+    // Everything passed must outlive the dialog; printouts holds the side's printed lists.
+    CashPrintDialog(const CashSide& side, const PrintoutRegistry& printouts, PrintSources sources,
+                    const AppState& state, Messages& messages, QWidget* parent = nullptr);
     ~CashPrintDialog() override;
 
   protected:
@@ -40,10 +40,9 @@ class CashPrintDialog : public Screen {
     Result print();
 
     CashPrintRules& rules_;
-    DataModule1& dm1_;
-    DataModule2& dm2_;
+    const PrintoutRegistry& printouts_;
+    PrintSources sources_;
     const AppState& state_;
-    PrintoutRegistry printouts_;
     QLineEdit* sime_ = nullptr;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
