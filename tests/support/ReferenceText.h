@@ -14,4 +14,10 @@ namespace vantir::test {
 ::testing::AssertionResult matchesReference(const QString& actual, const char* testSourceFile,
                                             const QString& referenceName);
 
+// The same for bytes (a printer's raw stream), kept as they are; a difference names the
+// first offset at which the two part.
+::testing::AssertionResult matchesReferenceBytes(const QByteArray& actual,
+                                                 const char* testSourceFile,
+                                                 const QString& referenceName);
+
 }  // namespace vantir::test
