@@ -39,6 +39,12 @@ const CommandEntry kCommands[] = {
      "                          a printout of the main database as a PDF or as the text of\n"
      "                          its pages; NAME alone lets the company's report flag choose\n"
      "                          its continuous-form twin NAME2, as the program does"},
+    {"invoice", vantir::runInvoiceCommand,
+     "invoice --sime DD (--customer CODE | --all) [--since YY/MM/DD --until YY/MM/DD]\n"
+     "        [--discount-rate P | --discount YEN] [--pdf-dir DIR] [--escp FILE]\n"
+     "                          the invoice run for one customer, or every customer of the\n"
+     "                          closing day with sales in the period (default: the period\n"
+     "                          the invoice dialog proposes today); one line per customer"},
     {"help", runHelpCommand, "help                      list the commands and the printouts"},
 };
 
@@ -59,10 +65,11 @@ int runHelpCommand(vantir::CliContext& context, const QStringList&) {
 }
 
 // Printing lays out and embeds fonts, which needs a GUI application; without a display it
-// runs on the offscreen platform, so that printing works headless.
+// runs on the offscreen platform, so that printing works headless. Invoicing writes PDFs.
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv) {
     bool printing = false;
-    for (int i = 1; i < argc; ++i) printing = printing || qstrcmp(argv[i], "print") == 0;
+    for (int i = 1; i < argc; ++i)
+        printing = printing || qstrcmp(argv[i], "print") == 0 || qstrcmp(argv[i], "invoice") == 0;
     if (!printing) return std::make_unique<QCoreApplication>(argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
