@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 
 #include "InvoiceFixture.h"
+#include "ScopedRawPrinter.h"
 #include "billing/rules/DotMatrixCopy.h"
 #include "billing/rules/DotMatrixInvoice.h"
 #include "billing/rules/InvoiceRun.h"
@@ -142,9 +143,8 @@ TEST_F(DotMatrixCopyTest, APrinterThatCannotBeOpenedIsAnErrorAndChangesNothing) 
                rows("SELECT * FROM HITRANM");
     };
     const QStringList before = state();
-    QTemporaryDir out;
-    const QByteArray previous = qgetenv("VANTIR_RAW_PRINTER");
-    qputenv("VANTIR_RAW_PRINTER", "file:" + out.filePath(QStringLiteral("no/such/printer")).toUtf8());
+    const QTemporaryDir out;
+    const ScopedRawPrinter printer(out.filePath(QStringLiteral("no/such/printer")));
 
     try {
         DotMatrixCopy::print(dm1);
@@ -152,7 +152,6 @@ TEST_F(DotMatrixCopyTest, APrinterThatCannotBeOpenedIsAnErrorAndChangesNothing) 
     } catch (const PrinterError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("プリンタ印字エラー"));
     }
-    qputenv("VANTIR_RAW_PRINTER", previous);
 
     EXPECT_EQ(state(), before);
 }

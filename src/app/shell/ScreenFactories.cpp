@@ -5,6 +5,7 @@
 #include "app/shell/CommandTable.h"
 #include "app/shell/LongLivedScreens.h"
 #include "app/shell/ScreenContext.h"
+#include "billing/screens/SelSeikyuScreen.h"
 #include "cash/screens/CashEntryScreen.h"
 #include "cash/screens/CashListScreen.h"
 #include "cash/screens/CashPrintDialog.h"
@@ -94,6 +95,12 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
 
     // Group 2: receipts and payments.
     registerCashScreens(table);
+
+    // Group 3: billing.
+    table.setScreenFactory(QStringLiteral("SelSeikyu"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<SelSeikyuScreen>(context.dm1, context.dm2, context.state,
+                                                           context.messages));
+    });
 
     // Group 8: masters.
     table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {

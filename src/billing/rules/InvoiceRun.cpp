@@ -45,7 +45,7 @@ std::optional<qint64> InvoiceRun::readTaxRate() {
 }
 
 Result InvoiceRun::print(const QString& code, const QString& name, const BillingPeriod& period) {
-    if (code.isEmpty()) return Result::failure(noCustomerMessage());
+    if (code.isEmpty()) return Result::notice(noCustomerMessage());
     const std::optional<qint64> rate = readTaxRate();
     if (!rate) return Result::failure(noTaxRateMessage());
 
