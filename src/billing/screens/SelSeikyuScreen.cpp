@@ -160,8 +160,11 @@ SelSeikyuScreen::SelSeikyuScreen(DataModule1& dm1, DataModule2& dm2, const AppSt
     });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
 
-    keys().setSequence({sime_, first_, last_, code_, rate_, amount_});
+    // From the customer the cursor goes on to "印刷", and from the discount to "合計印刷";
+    // Enter there presses the button.
+    keys().setSequence({sime_, first_, last_, code_, print_, rate_, amount_, totalPrint});
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
+    keys().setWrapping(true);
     setFirstField(sime_);
     showState();
 }
