@@ -322,7 +322,7 @@ TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
     choose(8, "btnMS1");
     QPointer<QWidget> partners = screen("Tokui_mas");
     for (const auto& [group, command] :
-         {std::pair{9, "btnMS4"}, {3, "btnMS1"}, {9, "btnDB_Change"}}) {
+         {std::pair{9, "btnMS4"}, {3, "btnMS2"}, {9, "btnDB_Change"}}) {
         choose(group, command);
         EXPECT_FALSE(partners.isNull()) << group << command;
         EXPECT_EQ(state.EditPName, "Tokui_mas") << group << command;
@@ -417,6 +417,19 @@ TEST_F(MainWindowTest, TheReceiptAndPaymentSettingDatesAreKeptApart) {
     EXPECT_EQ(dateBar("HaraiInp"), "");
     choose(2, "btnMS1");
     EXPECT_EQ(dateBar("Nyukin"), "240315");
+}
+
+TEST_F(MainWindowTest, TheInvoiceDialogOpensFromGroupThree) {
+    messages.answers = {false};  // the list of every month-end customer
+    start();
+    choose(3, "btnMS1");  // 請求書作成
+    EXPECT_EQ(state.EditPName, "SelSeikyu");
+    QWidget* opened = screen("SelSeikyu");
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_EQ(opened->windowTitle(), "請求印刷選択");
+    EXPECT_EQ(messages.shown,
+              QStringList{"question:範囲指定:当該月の売上のある得意先のみ表示しますか？"});
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowReleasesTheOpenScreensAndEndsTheRun) {
