@@ -42,8 +42,9 @@ struct Company {
         if (!made) std::fprintf(stderr, "%s\n", qPrintable(made.message));
         dm1 = std::make_unique<DataModule1>(dir.path(), state, targets);
         Connection& connection = dm1->database().connection();
-        customers = connection.scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS3 WHERE KY_KBN "
-                                                     "IN ('0', '1')"))
+        customers = connection
+                        .scalar(QStringLiteral("SELECT COUNT(*) FROM HIMAS3 WHERE KY_KBN "
+                                               "IN ('0', '1')"))
                         .toInt();
         slips = connection.scalar(QStringLiteral("SELECT COUNT(*) FROM HITRAN1")).toInt();
     }
@@ -86,9 +87,8 @@ void report(benchmark::State& state, Company& company) {
 
 void setBased(benchmark::State& state, Company& company) {
     for (auto _ : state) {
-        InvoiceCustomerMarks::clear(company.connection());
-        InvoiceCustomerMarks::markWithSales(company.connection(), kClosingDay, lastMonth(),
-                                            comparisonOf(state));
+        InvoiceCustomerMarks::remark(company.connection(), kClosingDay, lastMonth(),
+                                     comparisonOf(state));
     }
     report(state, company);
 }

@@ -49,10 +49,24 @@ QList<InvoiceLine> lines(int count) {
 
 QByteArray operator""_b(const char* text, size_t size) { return QByteArray(text, qsizetype(size)); }
 
-const QByteArray kStart = "\x1b" "C" "\x3c" "\x1c&" "\x1cV\x1cS\x06\x06\x1cT\x03\x04" "\x1c\x0f"_b;
-const QByteArray kEnd = "\x1cV\x1cS\x06\x06\x1cT\x03\x04" "\x1c."_b;
-const QByteArray kSmallGap = "\x1b" "3\x03\r\n\x1b" "3\x1e"_b;
-const QByteArray kHalfLine = "\x1b" "3\x0f\r\n\x1b" "3\x1e"_b;
+const QByteArray kStart =
+    "\x1b"
+    "C"
+    "\x3c"
+    "\x1c&"
+    "\x1cV\x1cS\x06\x06\x1cT\x03\x04"
+    "\x1c\x0f"_b;
+const QByteArray kEnd =
+    "\x1cV\x1cS\x06\x06\x1cT\x03\x04"
+    "\x1c."_b;
+const QByteArray kSmallGap =
+    "\x1b"
+    "3\x03\r\n\x1b"
+    "3\x1e"_b;
+const QByteArray kHalfLine =
+    "\x1b"
+    "3\x0f\r\n\x1b"
+    "3\x1e"_b;
 
 TEST(DotMatrixInvoiceTest, StreamsMatchTheirReferenceBytes) {
     for (int count : {0, 1, 31, 32}) {
@@ -77,8 +91,8 @@ TEST(DotMatrixInvoiceTest, OneSlipByteForByte) {
     expected += kHalfLine;
     // " mm/dd  " origin(10) destination(11) remark(13) type(4) number(4) freight(11) costs(8)
     expected += " 02/03  " + sjis("横浜市") + QByteArray(4, ' ') + sjis("大阪府堺市") + " " +
-                sjis("冷凍") + QByteArray(9, ' ') + "10t " + "1234" + "     40,003" +
-                "     500" + "\r\n" + kSmallGap;
+                sjis("冷凍") + QByteArray(9, ' ') + "10t " + "1234" + "     40,003" + "     500" +
+                "\r\n" + kSmallGap;
     for (int position = 1; position < 32; ++position) expected += "\r\n" + kSmallGap;
     expected += kHalfLine + QByteArray(50, ' ') + "1,234,567" + "   8,900" + "\r\n" + kEnd;
 
@@ -104,8 +118,8 @@ TEST(DotMatrixInvoiceTest, FieldsAreCutOnCharacterBoundariesAndPaddedAtMostTenSp
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QByteArray expected =
-            cp932::encode(QString::fromUtf8(c.expected).replace(QLatin1Char('_'), QLatin1Char(' ')));
+        const QByteArray expected = cp932::encode(
+            QString::fromUtf8(c.expected).replace(QLatin1Char('_'), QLatin1Char(' ')));
         EXPECT_EQ(DotMatrixInvoice::leftAligned(QString::fromUtf8(c.text), c.maxBytes, c.width),
                   expected);
     }
@@ -128,7 +142,10 @@ TEST(DotMatrixInvoiceTest, ThirtyTwoSlipsRepeatTheHeaderAndFillThePageTo32Positi
     const QByteArray secondPage = stream.mid(stream.indexOf('\x0c') + 1);
     EXPECT_EQ(secondPage.count(kSmallGap), 32);
     // The empty positions: an end of line straight after the previous small gap.
-    EXPECT_EQ(secondPage.count(QByteArray("\x1b" "3\x1e\r\n" + kSmallGap)), 31);
+    EXPECT_EQ(secondPage.count(QByteArray("\x1b"
+                                          "3\x1e\r\n" +
+                                          kSmallGap)),
+              31);
 }
 
 class DotMatrixCopyTest : public InvoiceFixture {};
@@ -136,8 +153,8 @@ class DotMatrixCopyTest : public InvoiceFixture {};
 TEST_F(DotMatrixCopyTest, APrinterThatCannotBeOpenedIsAnErrorAndChangesNothing) {
     seedRows(dm1.database(), "HIMAS3", {customer("000012", "丸山運送", "20")});
     seedRows(dm1.database(), "HITRAN1", {slip(1, "24/02/01", "000012", 1000)});
-    ASSERT_TRUE(InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"),
-                                      february()));
+    ASSERT_TRUE(
+        InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"), february()));
     const auto state = [&] {
         return rows("SELECT * FROM WK_SEK_HED") + rows("SELECT * FROM WK_SEIKYU") +
                rows("SELECT * FROM HITRANM");
@@ -160,8 +177,8 @@ TEST_F(DotMatrixCopyTest, TheCopyReadsTheLastRunsRows) {
     seedRows(dm1.database(), "HIMAS3", {customer("000012", "丸山運送", "20")});
     seedRows(dm1.database(), "HITRAN1",
              {slip(2, "24/02/11", "000012", 2000), slip(1, "24/02/01", "000012", 1000)});
-    ASSERT_TRUE(InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"),
-                                      february()));
+    ASSERT_TRUE(
+        InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"), february()));
 
     const QByteArray bytes = DotMatrixCopy::bytes(dm1);
 

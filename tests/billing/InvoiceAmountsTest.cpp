@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/QtPrinters.h"
-
 #include "billing/rules/InvoiceAmounts.h"
 #include "billing/rules/YenRounding.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -44,8 +43,8 @@ TEST(InvoiceAmountsTest, TheRunCutsItsTaxTheDiscountRoundsItToEven) {
     EXPECT_EQ(invoiceAmounts::tax(123457, 5), 6172);
     EXPECT_EQ(invoiceAmounts::afterDiscount(123457, 800, 5, 0).tax, 6173);
     EXPECT_EQ(invoiceAmounts::afterDiscount(123457, 800, 5, 0).total, 123457 + 800 + 6173);
-    EXPECT_EQ(invoiceAmounts::afterDiscount(1030, 0, 5, 1000).tax, 2);   // 1.5
-    EXPECT_EQ(invoiceAmounts::afterDiscount(1010, 0, 5, 1000).tax, 0);   // 0.5
+    EXPECT_EQ(invoiceAmounts::afterDiscount(1030, 0, 5, 1000).tax, 2);  // 1.5
+    EXPECT_EQ(invoiceAmounts::afterDiscount(1010, 0, 5, 1000).tax, 0);  // 0.5
     EXPECT_EQ(invoiceAmounts::afterDiscount(1010, 7, 5, 1000).total, 17);
     EXPECT_EQ(invoiceAmounts::discountForRate(12345, 10), 1235);  // 1,234.5
     EXPECT_EQ(invoiceAmounts::discountForRate(12344, 10), 1234);

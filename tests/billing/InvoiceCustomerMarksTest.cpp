@@ -15,21 +15,22 @@ class InvoiceCustomerMarksTest : public InvoiceFixture {
   protected:
     void SetUp() override {
         InvoiceFixture::SetUp();
-        seedRows(dm1.database(), "HIMAS3",
-                 {customer("000001", "売上あり", "20"), customer("000002", "期間外のみ", "20"),
-                  customer("000003", "差引ゼロ", "20"), customer("000004", "売上なし費用のみ", "20"),
-                  customer("000005", "費用未入力", "20"), customer("000006", "四桁の年", "20"),
-                  customer("000007", "日付でない", "20"), customer("000008", "伝票なし", "20"),
-                  customer("000009", "他の締日", "99"),
-                  // The code of 000001 held a second time under another closing day.
-                  customer("000001", "重複", "99")});
-        seedRows(dm1.database(), "HITRAN1",
-                 {slip(1, "24/01/21", "000001", 100), slip(2, "24/01/20", "000002", 5000),
-                  slip(3, "24/02/21", "000002", 5000), slip(4, "24/02/01", "000003", 100),
-                  slip(5, "24/02/02", "000003", -100), slip(6, "24/02/03", "000004", QVariant(), 300),
-                  slip(7, "24/02/04", "000005", 500, QVariant()),
-                  slip(8, "2024/02/05", "000006", 700), slip(9, "24/02/1x", "000007", 900),
-                  slip(10, "24/02/10", "000009", 800)});
+        seedRows(
+            dm1.database(), "HIMAS3",
+            {customer("000001", "売上あり", "20"), customer("000002", "期間外のみ", "20"),
+             customer("000003", "差引ゼロ", "20"), customer("000004", "売上なし費用のみ", "20"),
+             customer("000005", "費用未入力", "20"), customer("000006", "四桁の年", "20"),
+             customer("000007", "日付でない", "20"), customer("000008", "伝票なし", "20"),
+             customer("000009", "他の締日", "99"),
+             // The code of 000001 held a second time under another closing day.
+             customer("000001", "重複", "99")});
+        seedRows(
+            dm1.database(), "HITRAN1",
+            {slip(1, "24/01/21", "000001", 100), slip(2, "24/01/20", "000002", 5000),
+             slip(3, "24/02/21", "000002", 5000), slip(4, "24/02/01", "000003", 100),
+             slip(5, "24/02/02", "000003", -100), slip(6, "24/02/03", "000004", QVariant(), 300),
+             slip(7, "24/02/04", "000005", 500, QVariant()), slip(8, "2024/02/05", "000006", 700),
+             slip(9, "24/02/1x", "000007", 900), slip(10, "24/02/10", "000009", 800)});
     }
 
     QStringList marks() {

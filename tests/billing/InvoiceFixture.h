@@ -33,14 +33,13 @@ class InvoiceFixture : public DataModuleTest {
   protected:
     void SetUp() override {
         execute("UPDATE SHOZEI SET ZEIGAKU = 5 WHERE CODE = 1");
-        execute("UPDATE COP_DAT SET CNAME = 'ヴァンティル運輸株式会社', CZIP = '105-0011', "
-                "CADD1 = '東京都港区芝公園4-2-8', CTEL = '03-1234-5678', CFAX = '03-1234-5679', "
-                "CBANK = 'みずほ銀行 芝支店 普通 1234567', CETC = '安全・確実・迅速' WHERE CODE = '1'");
+        execute(
+            "UPDATE COP_DAT SET CNAME = 'ヴァンティル運輸株式会社', CZIP = '105-0011', "
+            "CADD1 = '東京都港区芝公園4-2-8', CTEL = '03-1234-5678', CFAX = '03-1234-5679', "
+            "CBANK = 'みずほ銀行 芝支店 普通 1234567', CETC = '安全・確実・迅速' WHERE CODE = '1'");
     }
 
-    void execute(const char* sql) {
-        dm1.database().connection().execute(QString::fromUtf8(sql));
-    }
+    void execute(const char* sql) { dm1.database().connection().execute(QString::fromUtf8(sql)); }
     QStringList rows(const char* sql) {
         return rowsOf(dm1.database().connection(), QString::fromUtf8(sql));
     }

@@ -32,8 +32,8 @@ TEST(InvoiceLayoutChoiceTest, TheTwoFlagsChooseTheForms) {
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(std::string(c.rptFlg) + "/" + c.rptFlg2);
-        const InvoiceLayoutChoice choice = InvoiceLayoutChoice::of(
-            QString::fromLatin1(c.rptFlg), QString::fromLatin1(c.rptFlg2));
+        const InvoiceLayoutChoice choice =
+            InvoiceLayoutChoice::of(QString::fromLatin1(c.rptFlg), QString::fromLatin1(c.rptFlg2));
         EXPECT_EQ(choice.detailed, c.detailed);
         EXPECT_EQ(choice.summary, QString::fromLatin1(c.summary));
     }
@@ -68,8 +68,8 @@ class InvoiceFormsTest : public InvoiceFixture {
 };
 
 TEST_F(InvoiceFormsTest, EachFormMatchesItsReference) {
-    ASSERT_TRUE(InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"),
-                                      february()));
+    ASSERT_TRUE(
+        InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"), february()));
     ASSERT_TRUE(InvoiceRun(dm1).applyDiscount(QStringLiteral("000012"), february(), 0));
     for (const char* form : {"QR_Seikyu", "QR_Seikyu2", "QR_SeikyuH", "QR_SeikyuH2"}) {
         SCOPED_TRACE(form);
@@ -78,8 +78,8 @@ TEST_F(InvoiceFormsTest, EachFormMatchesItsReference) {
 }
 
 TEST_F(InvoiceFormsTest, TheSummaryAsksForSalesLessDiscountPlusCostsAndTax) {
-    ASSERT_TRUE(InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"),
-                                      february()));
+    ASSERT_TRUE(
+        InvoiceRun(dm1).print(QStringLiteral("000012"), QStringLiteral("丸山運送"), february()));
     ASSERT_TRUE(InvoiceRun(dm1).applyDiscount(QStringLiteral("000012"), february(), 3457));
 
     const PageModel model = runner.layOut(QStringLiteral("QR_SeikyuH"), {});

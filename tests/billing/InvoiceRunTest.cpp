@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/QtPrinters.h"
-
 #include "InvoiceFixture.h"
 #include "billing/rules/InvoiceRun.h"
+#include "support/QtPrinters.h"
 
 namespace vantir::test {
 namespace {
@@ -53,14 +52,16 @@ TEST_F(InvoiceRunTest, ACustomerWithoutSlipsGetsAHeaderOfZeros) {
                           {QStringLiteral("23/01/21"), QStringLiteral("23/02/20")}));
 
     EXPECT_TRUE(rows("SELECT * FROM WK_SEIKYU").isEmpty());
-    EXPECT_EQ(rows("SELECT UKING, UHIYO, ZKING, GKING FROM WK_SEK_HED"),
-              QStringList{"0|0|0|0"});
+    EXPECT_EQ(rows("SELECT UKING, UHIYO, ZKING, GKING FROM WK_SEK_HED"), QStringList{"0|0|0|0"});
     EXPECT_EQ(rows("SELECT COUNT(*) FROM HITRANM"), QStringList{"1"});
 }
 
 TEST_F(InvoiceRunTest, PrintingAgainLeavesOneHeaderAndKeepsTheLedgerLinesOfThatPeriodEnd) {
     seedRows(dm1.database(), "HITRANM",
-             {{{"CODE", "15"}, {"KCODE", "000012"}, {"THYMD", "24/02/20"}, {"UKING", 4000},
+             {{{"CODE", "15"},
+               {"KCODE", "000012"},
+               {"THYMD", "24/02/20"},
+               {"UKING", 4000},
                {"ZKING", 200}},
               // Another customer's header of the same period end.
               {{"KCODE", "000013"}, {"THYMD", "24/02/20"}, {"CODE", ""}, {"UKING", 777}}});
@@ -68,8 +69,9 @@ TEST_F(InvoiceRunTest, PrintingAgainLeavesOneHeaderAndKeepsTheLedgerLinesOfThatP
     ASSERT_TRUE(print());
     ASSERT_TRUE(run.applyDiscount(QStringLiteral("000012"), february(), 0));
 
-    EXPECT_EQ(rows("SELECT KCODE, CODE, UKING, ZKING FROM HITRANM ORDER BY KCODE, CODE"),
-              (QStringList{"000012|<null>|123457|6173", "000012|15|4000|200", "000013||777|<null>"}));
+    EXPECT_EQ(
+        rows("SELECT KCODE, CODE, UKING, ZKING FROM HITRANM ORDER BY KCODE, CODE"),
+        (QStringList{"000012|<null>|123457|6173", "000012|15|4000|200", "000013||777|<null>"}));
 }
 
 TEST_F(InvoiceRunTest, ANameWithAQuoteReachesTheHeaderIntact) {

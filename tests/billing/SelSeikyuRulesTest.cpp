@@ -159,10 +159,10 @@ TEST_F(SelSeikyuRulesTest, TheFlagsDecideWhatACopyIs) {
     const QTemporaryDir out;
     const QString rawPrinter = out.filePath(QStringLiteral("printer.bin"));
     const ScopedRawPrinter printer(rawPrinter);
-    for (const Case& c : {Case{"0", "1", "QR_Seikyu", false, "QR_SeikyuH"},
-                          Case{"1", "0", "QR_Seikyu2", false, "QR_SeikyuH2"},
-                          Case{"1", "1", "", true, "QR_SeikyuH2"},
-                          Case{"1", "7", "", false, "QR_SeikyuH2"}}) {
+    for (const Case& c :
+         {Case{"0", "1", "QR_Seikyu", false, "QR_SeikyuH"},
+          Case{"1", "0", "QR_Seikyu2", false, "QR_SeikyuH2"},
+          Case{"1", "1", "", true, "QR_SeikyuH2"}, Case{"1", "7", "", false, "QR_SeikyuH2"}}) {
         SCOPED_TRACE(std::string(c.rptFlg) + "/" + c.rptFlg2);
         QFile::remove(rawPrinter);
         messages.answers = {false};

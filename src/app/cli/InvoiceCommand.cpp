@@ -50,7 +50,7 @@ qint64 wholeNumber(const QString& option, const QString& text) {
 InvoiceBatchRequest parse(const QStringList& args) {
     QHash<QString, QString> values;
     bool all = false;
-    const QStringList valued{"--sime",     "--customer",      "--since",    "--until",
+    const QStringList valued{"--sime",     "--customer",      "--since",   "--until",
                              "--discount", "--discount-rate", "--pdf-dir", "--escp"};
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -84,7 +84,8 @@ InvoiceBatchRequest parse(const QStringList& args) {
         request.period = *period.value;
     } else {
         for (const QString& date : {since, until})
-            if (!isDate(date)) throw UsageError{QStringLiteral("%1 is not a date YY/MM/DD").arg(date)};
+            if (!isDate(date))
+                throw UsageError{QStringLiteral("%1 is not a date YY/MM/DD").arg(date)};
         if (*parseYyMmDd(since) > *parseYyMmDd(until))
             throw UsageError{QStringLiteral("--since %1 is after --until %2").arg(since, until)};
         request.period = {since, until};
@@ -92,7 +93,8 @@ InvoiceBatchRequest parse(const QStringList& args) {
 
     const bool rate = values.contains(QStringLiteral("--discount-rate"));
     const bool amount = values.contains(QStringLiteral("--discount"));
-    if (rate && amount) throw UsageError{QStringLiteral("give --discount-rate or --discount, not both")};
+    if (rate && amount)
+        throw UsageError{QStringLiteral("give --discount-rate or --discount, not both")};
     if (rate)
         request.discountRate = wholeNumber(QStringLiteral("--discount-rate"),
                                            values.value(QStringLiteral("--discount-rate")));

@@ -29,8 +29,8 @@ DateRuleResult<BillingPeriod> billingPeriod(const QString& closingDay, const QDa
     // month does not have is no date at all, not the first of the next month.
     const QDate start(startMonth.year(), startMonth.month(), day + 1);
     if (day + 1 < 1 || !start.isValid()) {
-        const QString text = formatYyMm(startMonth.year(), startMonth.month()) + u'/' +
-                             QString::number(day + 1);
+        const QString text =
+            formatYyMm(startMonth.year(), startMonth.month()) + u'/' + QString::number(day + 1);
         return Result::refused(notADateMessage(text));
     }
     const QDate end = start.addMonths(1).addDays(-1);

@@ -41,12 +41,11 @@ Printout invoicePrintout(const QString& name, const char* rows, PageMargins marg
 }  // namespace
 
 void registerBillingPrintouts(PrintoutRegistry& registry) {
-    registry.addPair(invoicePrintout(QStringLiteral("QR_Seikyu"), "QWK_Seikyu",
-                                     PageMargins::all(10), QR_Seikyu),
-                     {.top = 10, .bottom = 10, .left = 15, .right = 9});
+    registry.addPair(
+        invoicePrintout(QStringLiteral("QR_Seikyu"), "QWK_Seikyu", PageMargins::all(10), QR_Seikyu),
+        {.top = 10, .bottom = 10, .left = 15, .right = 9});
     registry.addPair(invoicePrintout(QStringLiteral("QR_SeikyuH"), "WK_SEK_HED",
-                                     {.top = 5, .bottom = 10, .left = 10, .right = 10},
-                                     QR_SeikyuH),
+                                     {.top = 5, .bottom = 10, .left = 10, .right = 10}, QR_SeikyuH),
                      {.top = 5, .bottom = 10, .left = 15, .right = 9});
 }
 

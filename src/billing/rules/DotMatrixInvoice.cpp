@@ -20,8 +20,7 @@ const QByteArray kEndOfLine = bytes({'\r', '\n'});
 const QByteArray kFormFeed = bytes({0x0C});
 // Kanji spacing and the half/full-width character pitch of the pre-printed form.
 const QByteArray kKanjiSpacing = bytes({FS, 'V', FS, 'S', 6, 6, FS, 'T', 3, 4});
-const QByteArray kStartOfJob =
-    bytes({ESC, 'C', 60, FS, '&'}) + kKanjiSpacing + bytes({FS, 0x0F});
+const QByteArray kStartOfJob = bytes({ESC, 'C', 60, FS, '&'}) + kKanjiSpacing + bytes({FS, 0x0F});
 const QByteArray kEndOfJob = kKanjiSpacing + bytes({FS, '.'});
 const QByteArray kEnlargedOn = bytes({FS, 'W', 1, ESC, 'W', 0});
 const QByteArray kEnlargedOff = bytes({FS, 'W', 0, ESC, 'W', 0});

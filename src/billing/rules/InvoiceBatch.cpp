@@ -47,9 +47,8 @@ QList<InvoiceBatch::Customer> InvoiceBatch::customers(const InvoiceBatchRequest&
     Params params;
     if (request.allCustomers) {
         SlipHousekeeping::run(connection);
-        InvoiceCustomerMarks::clear(connection);
-        InvoiceCustomerMarks::markWithSales(connection, request.closingDay, request.period,
-                                            MarkComparison::Date);
+        InvoiceCustomerMarks::remark(connection, request.closingDay, request.period,
+                                     MarkComparison::Date);
         sql = QStringLiteral(
             "SELECT KCODE, KNAME FROM HIMAS3 WHERE SIME = :SIME AND URI_FLG > 0 ORDER BY KCODE");
         params = {{QStringLiteral("SIME"), request.closingDay}};

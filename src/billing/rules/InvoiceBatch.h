@@ -22,8 +22,8 @@ struct InvoiceBatchRequest {
     BillingPeriod period;
     std::optional<qint64> discountRate;  // percent; the summary invoice is made when
     std::optional<qint64> discount;      // either is given (yen)
-    QString pdfFolder;  // each customer's invoices as PDF files, when not empty
-    QString escpFile;   // the dot-matrix streams appended to this file, when not empty
+    QString pdfFolder;                   // each customer's invoices as PDF files, when not empty
+    QString escpFile;  // the dot-matrix streams appended to this file, when not empty
 };
 
 // For --all the customers are marked as "検索" marks them (slip housekeeping, dates

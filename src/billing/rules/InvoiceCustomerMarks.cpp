@@ -2,6 +2,7 @@
 
 #include "platform/db/Connection.h"
 #include "platform/db/SqlQuote.h"
+#include "platform/db/TransactionGuard.h"
 
 namespace vantir {
 
@@ -43,6 +44,15 @@ int InvoiceCustomerMarks::markWithSales(Connection& connection, const QString& c
     sql << periodCondition(period, comparison);
     sql << QStringLiteral("GROUP BY KCODE") << salesCondition(comparison) + QLatin1Char(')');
     return connection.execute(sql.join(QLatin1Char('\n')));
+}
+
+int InvoiceCustomerMarks::remark(Connection& connection, const QString& closingDay,
+                                 const BillingPeriod& period, MarkComparison comparison) {
+    TransactionGuard guard(connection);
+    clear(connection);
+    const int marked = markWithSales(connection, closingDay, period, comparison);
+    guard.commit();
+    return marked;
 }
 
 }  // namespace vantir

@@ -30,6 +30,10 @@ class InvoiceCustomerMarks {
     // number of partner rows marked. Throws DbError.
     static int markWithSales(Connection& connection, const QString& closingDay,
                              const BillingPeriod& period, MarkComparison comparison);
+    // Both in one transaction, as "検索" and "再表示" mark: every old mark cleared, the
+    // closing day's customers with sales marked.
+    static int remark(Connection& connection, const QString& closingDay,
+                      const BillingPeriod& period, MarkComparison comparison);
 };
 
 }  // namespace vantir

@@ -4,9 +4,10 @@ namespace vantir {
 
 InvoiceLayoutChoice InvoiceLayoutChoice::of(const QString& rptFlg, const QString& rptFlg2) {
     if (rptFlg != QLatin1String("1")) return {};
-    const DetailedInvoiceForm detailed = rptFlg2 == QLatin1String("0")   ? DetailedInvoiceForm::QR_Seikyu2
-                                         : rptFlg2 == QLatin1String("1") ? DetailedInvoiceForm::DotMatrix
-                                                                         : DetailedInvoiceForm::None;
+    const DetailedInvoiceForm detailed =
+        rptFlg2 == QLatin1String("0")   ? DetailedInvoiceForm::QR_Seikyu2
+        : rptFlg2 == QLatin1String("1") ? DetailedInvoiceForm::DotMatrix
+                                        : DetailedInvoiceForm::None;
     return {detailed, QStringLiteral("QR_SeikyuH2")};
 }
 

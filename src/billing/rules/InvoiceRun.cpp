@@ -110,8 +110,7 @@ std::optional<qint64> InvoiceRun::discountForRate(const QString& code, const Bil
     return invoiceAmounts::discountForRate(header ? header->sales : 0, ratePercent);
 }
 
-bool InvoiceRun::applyDiscount(const QString& code, const BillingPeriod& period,
-                               qint64 discount) {
+bool InvoiceRun::applyDiscount(const QString& code, const BillingPeriod& period, qint64 discount) {
     if (discount < 0) return false;
     const std::optional<Header> header = readHeader(code, period);
     if (!header) return false;

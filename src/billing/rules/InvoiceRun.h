@@ -38,7 +38,9 @@ class InvoiceRun {
     // when the customer has no header row for the period end.
     bool applyDiscount(const QString& code, const BillingPeriod& period, qint64 discount);
 
-    static QString noCustomerMessage() { return QStringLiteral("印刷する得意先を選択して下さい。"); }
+    static QString noCustomerMessage() {
+        return QStringLiteral("印刷する得意先を選択して下さい。");
+    }
     static QString noTaxRateMessage() {
         return QStringLiteral("消費税率（SHOZEI の CODE 1）が登録されていません。");
     }

@@ -29,8 +29,8 @@ int LiteralInvoiceCustomerMarks::markWithSales(DataModule1& dm1, const QString& 
                                                const BillingPeriod& period,
                                                MarkComparison comparison) {
     QueryDataset& count = dm1.qExpr();
-    count.setSql({QStringLiteral("SELECT COUNT(KCODE) FROM HIMAS3 WHERE SIME = ") +
-                  sqlQuote(closingDay)});
+    count.setSql(
+        {QStringLiteral("SELECT COUNT(KCODE) FROM HIMAS3 WHERE SIME = ") + sqlQuote(closingDay)});
     count.open();
     const int customers = int(count.value(QStringLiteral("Expr1000")).toLongLong());
     count.close();

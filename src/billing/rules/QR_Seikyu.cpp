@@ -73,7 +73,9 @@ ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const Invoice
     columns
         .expression(
             QStringLiteral("月　日"),
-            [](const ReportContext& r) { return QVariant(r.text(QStringLiteral("DDAY")).mid(3, 5)); },
+            [](const ReportContext& r) {
+                return QVariant(r.text(QStringLiteral("DDAY")).mid(3, 5));
+            },
             0, 16)
         .expression(
             QStringLiteral("輸　送　区　間"),

@@ -15,8 +15,8 @@ struct TableColumn {
     double x;
     double width;
 };
-const TableColumn kTable[] = {{"摘　   　　　要", 15, 50}, {"金　　　   　　額", 65, 55},
-                              {"備　　   　　　考", 120, 55}};
+const TableColumn kTable[] = {
+    {"摘　   　　　要", 15, 50}, {"金　　　   　　額", 65, 55}, {"備　　   　　　考", 120, 55}};
 
 // A row of the table: its text in the first column and its amount in the second.
 void addRow(ReportBand& band, double across, double y, const QString& label,
@@ -76,10 +76,9 @@ ReportDefinition QR_SeikyuH(const PageSetup& paper, std::shared_ptr<const Invoic
 
     ReportBand& summary = report.setSummary(kRowHeight + 2);
     addRow(summary, across, 0, QStringLiteral("当 月 請 求 額"), [](const ReportContext& r) {
-        return QVariant::fromValue(r.integer(QStringLiteral("UKING")) -
-                                   r.integer(QStringLiteral("SKING")) +
-                                   r.integer(QStringLiteral("UHIYO")) +
-                                   r.integer(QStringLiteral("ZKING")));
+        return QVariant::fromValue(
+            r.integer(QStringLiteral("UKING")) - r.integer(QStringLiteral("SKING")) +
+            r.integer(QStringLiteral("UHIYO")) + r.integer(QStringLiteral("ZKING")));
     });
     return report;
 }

@@ -112,12 +112,10 @@ Result SelSeikyuRules::customerClicked() { return codeChanged(listCode()); }
 Result SelSeikyuRules::redisplay() {
     if (firstChangeDone_) return Result::success();
     if (!messages_.question(redisplayQuestion(), redisplayCaption())) return Result::success();
-    Connection& connection = dm1_.database().connection();
-    InvoiceCustomerMarks::clear(connection);
     state_.code.clear();
     state_.name.clear();
-    InvoiceCustomerMarks::markWithSales(connection, state_.closingDay, state_.period,
-                                        MarkComparison::Text);
+    InvoiceCustomerMarks::remark(dm1_.database().connection(), state_.closingDay, state_.period,
+                                 MarkComparison::Text);
     markedListOnly();
     return Result::success();
 }
@@ -127,10 +125,9 @@ Result SelSeikyuRules::search() {
         state_.code.clear();
         state_.name.clear();
         Connection& connection = dm1_.database().connection();
-        InvoiceCustomerMarks::clear(connection);
         SlipHousekeeping::run(connection);
-        InvoiceCustomerMarks::markWithSales(connection, state_.closingDay, state_.period,
-                                            MarkComparison::Date);
+        InvoiceCustomerMarks::remark(connection, state_.closingDay, state_.period,
+                                     MarkComparison::Date);
         markedListOnly();
         reopenCustomers();
     }
@@ -175,7 +172,8 @@ Result SelSeikyuRules::discountRateChanged(const QString& text) {
     const std::optional<qint64> rate = wholeNumber(text);
     if (!rate) return Result::failure(notAnIntegerMessage(text));
     state_.discountRate = text;
-    if (const std::optional<qint64> amount = run_.discountForRate(state_.code, state_.period, *rate))
+    if (const std::optional<qint64> amount =
+            run_.discountForRate(state_.code, state_.period, *rate))
         state_.discountAmount = QString::number(*amount);
     return Result::success();
 }

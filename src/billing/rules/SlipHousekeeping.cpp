@@ -3,10 +3,12 @@
 #include "platform/db/Connection.h"
 #include "platform/db/SqlQuote.h"
 #include "platform/db/Statement.h"
+#include "platform/db/TransactionGuard.h"
 
 namespace vantir {
 
 void SlipHousekeeping::run(Connection& connection) {
+    TransactionGuard guard(connection);
     connection.execute(QStringLiteral("UpDate HITRAN1 SET UHIYO = 0\nWHERE UHIYO IS NULL"));
     connection.execute(QStringLiteral("UpDate HITRAN1 SET SHIYO = 0\nWHERE SHIYO IS NULL"));
     // Staff in the order HIMAS2 holds them: where a code is held twice, the first name
@@ -16,12 +18,13 @@ void SlipHousekeeping::run(Connection& connection) {
     while (rows.step()) staff.append({rows.value(0).toString(), rows.value(1).toString()});
     rows = Statement();
     for (const auto& [code, name] : staff) {
-        connection.execute(QStringList{QStringLiteral("UpDate HITRAN1 SET TANMEI = ") +
-                                           sqlQuote(name),
-                                       QStringLiteral("WHERE TANCOD = ") + sqlQuote(code),
-                                       QStringLiteral("AND ((TANMEI IS NULL) OR (TANMEI = ''))")}
-                               .join(QLatin1Char('\n')));
+        connection.execute(
+            QStringList{QStringLiteral("UpDate HITRAN1 SET TANMEI = ") + sqlQuote(name),
+                        QStringLiteral("WHERE TANCOD = ") + sqlQuote(code),
+                        QStringLiteral("AND ((TANMEI IS NULL) OR (TANMEI = ''))")}
+                .join(QLatin1Char('\n')));
     }
+    guard.commit();
 }
 
 }  // namespace vantir

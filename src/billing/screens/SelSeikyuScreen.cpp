@@ -130,16 +130,16 @@ SelSeikyuScreen::SelSeikyuScreen(DataModule1& dm1, DataModule2& dm2, const AppSt
         showState();
         return left;
     });
-    connect(rate_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        act([&] { return rules_.discountRateChanged(text); });
-    });
+    connect(rate_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { act([&] { return rules_.discountRateChanged(text); }); });
     connect(amount_, &QLineEdit::textChanged, this, [this](const QString& text) {
         act([&] { return rules_.discountAmountChanged(text); });
     });
-    for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::pressed}) {
-        connect(list_, signal, this, [this] { act([this] { return rules_.customerClicked(); }); });
-    }
-    connect(search, &QPushButton::clicked, this, [this] { act([this] { return rules_.search(); }); });
+    // A click on a cell, the mouse released over it: the code of the list's current row.
+    connect(list_, &QAbstractItemView::clicked, this,
+            [this] { act([this] { return rules_.customerClicked(); }); });
+    connect(search, &QPushButton::clicked, this,
+            [this] { act([this] { return rules_.search(); }); });
     connect(redisplay, &QPushButton::clicked, this,
             [this] { act([this] { return rules_.redisplay(); }); });
     connect(print_, &QPushButton::clicked, this, [this] {
@@ -152,7 +152,8 @@ SelSeikyuScreen::SelSeikyuScreen(DataModule1& dm1, DataModule2& dm2, const AppSt
         act([&] { return rules_.copy(&preview); });
         previewIfNamed(preview);
     });
-    connect(total_, &QPushButton::clicked, this, [this] { act([this] { rules_.totalInvoice(); }); });
+    connect(total_, &QPushButton::clicked, this,
+            [this] { act([this] { rules_.totalInvoice(); }); });
     connect(totalPrint, &QPushButton::clicked, this, [this] {
         QString preview;
         act([&] { return rules_.totalPrint(&preview); });

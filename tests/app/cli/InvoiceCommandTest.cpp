@@ -61,13 +61,14 @@ class InvoiceCommandTest : public ::testing::Test {
 };
 
 TEST_F(InvoiceCommandTest, AllCustomersOfTheClosingDayWithSalesGetTheirInvoicesAsPdf) {
-    const CliRun done = run({"--sime", "20", "--all", "--discount-rate", "10", "--pdf-dir",
-                             out.path()});
+    const CliRun done =
+        run({"--sime", "20", "--all", "--discount-rate", "10", "--pdf-dir", out.path()});
 
     ASSERT_EQ(done.exitCode, 0) << done.err.toStdString();
     const QStringList lines = done.out.trimmed().split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 2) << done.out.toStdString();
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("000012 丸山運送 26/10/21-26/11/20 売上 123,457")));
+    EXPECT_TRUE(
+        lines[0].startsWith(QStringLiteral("000012 丸山運送 26/10/21-26/11/20 売上 123,457")));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("000013 北星物流")));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files),
               (QStringList{"000012_261120.pdf", "000012_261120_H.pdf", "000013_261120.pdf",
@@ -92,7 +93,9 @@ TEST_F(InvoiceCommandTest, OneCustomerOverAGivenPeriodAppendsItsDotMatrixStream)
     QFile file(escp);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    EXPECT_EQ(bytes.count("\x1b" "C<"), 2);  // two jobs' starts
+    EXPECT_EQ(bytes.count("\x1b"
+                          "C<"),
+              2);  // two jobs' starts
     EXPECT_EQ(rows("SELECT KCODE, THYMD, UKING, ZKING FROM HITRANM"),
               QStringList{"000014|26/12/20|5000|250"});
 }
@@ -116,7 +119,8 @@ TEST_F(InvoiceCommandTest, BadRequestsAreRefusedWithAMessage) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const CliRun refused = run(c.args);
         EXPECT_EQ(refused.exitCode, c.exitCode);
-        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(c.message))) << refused.err.toStdString();
+        EXPECT_TRUE(refused.err.contains(QString::fromUtf8(c.message)))
+            << refused.err.toStdString();
     }
     EXPECT_EQ(rows("SELECT COUNT(*) FROM HITRANM"), QStringList{"0"});
 }
