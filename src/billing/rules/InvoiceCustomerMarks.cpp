@@ -30,7 +30,9 @@ QString salesCondition(MarkComparison comparison) {
 }  // namespace
 
 void InvoiceCustomerMarks::clear(Connection& connection) {
-    connection.execute(QStringLiteral("UpDate HIMAS3 SET URI_FLG = 0"));
+    // Only the rows not at 0 are written: the same partners end unmarked.
+    connection.execute(
+        QStringLiteral("UpDate HIMAS3 SET URI_FLG = 0\nWHERE URI_FLG IS NULL OR URI_FLG <> 0"));
 }
 
 int InvoiceCustomerMarks::markWithSales(Connection& connection, const QString& closingDay,
