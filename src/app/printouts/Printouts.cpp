@@ -1,5 +1,6 @@
 #include "app/printouts/Printouts.h"
 
+#include "billing/rules/BillingPrintouts.h"
 #include "cash/rules/CashPrintouts.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "slips/rules/SlipPrintouts.h"
@@ -7,8 +8,9 @@
 namespace vantir {
 
 void registerPrintouts(PrintoutRegistry& registry) {
-    registerSlipPrintouts(registry);  // daily menu: check lists and delivery receipts
-    registerCashPrintouts(registry);  // receipt and payment lists
+    registerSlipPrintouts(registry);     // daily menu: check lists and delivery receipts
+    registerCashPrintouts(registry);     // receipt and payment lists
+    registerBillingPrintouts(registry);  // the invoice forms of the last invoice run
 }
 
 const PrintoutRegistry& programPrintouts() {

@@ -41,12 +41,12 @@ class InvoiceCommandTest : public ::testing::Test {
                   slip("3", "26/11/21", "000014", 5000), slip("4", "26/11/10", "000015", 7000)});
     }
 
-    CliRun run(const QStringList& args) {
+    CliRun run(const QStringList& args, CliCommand command = runInvoiceCommand) {
         CliRun result;
         QTextStream out(&result.out);
         QTextStream err(&result.err);
         CliContext context{dir.path(), out, err};
-        result.exitCode = runInvoiceCommand(context, args);
+        result.exitCode = command(context, args);
         out.flush();
         err.flush();
         return result;
@@ -98,6 +98,21 @@ TEST_F(InvoiceCommandTest, OneCustomerOverAGivenPeriodAppendsItsDotMatrixStream)
               2);  // two jobs' starts
     EXPECT_EQ(rows("SELECT KCODE, THYMD, UKING, ZKING FROM HITRANM"),
               QStringList{"000014|26/12/20|5000|250"});
+}
+
+TEST_F(InvoiceCommandTest, TheLastRunsFormsPrintByName) {
+    ASSERT_EQ(run({"--sime", "20", "--customer", "000012", "--discount", "0"}).exitCode, 0);
+    const QString text = out.filePath(QStringLiteral("summary.txt"));
+
+    const CliRun printed = run({"QR_SeikyuH2", "--text", text}, runPrintCommand);
+
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    QFile file(text);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString pages = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(pages.contains(QStringLiteral("paper 240x279.4"))) << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QStringLiteral("\" 丸山運送  御中 \"")));
+    EXPECT_TRUE(printoutUsages().contains(QStringLiteral("QR_Seikyu")));
 }
 
 TEST_F(InvoiceCommandTest, BadRequestsAreRefusedWithAMessage) {
