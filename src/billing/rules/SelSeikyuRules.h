@@ -41,7 +41,6 @@ class SelSeikyuRules {
     // The layout choice is fixed now, from the switches read at start.
     SelSeikyuRules(DataModule1& dm1, DataModule2& dm2, const AppState& state, Messages& messages);
 
-    void open() {}
     // Closes the list, the work tables' views, the company record and the tax rate.
     void close();
 
