@@ -65,7 +65,9 @@ void fill(Connection& connection) {
         "'定期')"));
     for (int i = 0; i < kSlips; ++i) {
         const QString day = dayOf(i % kDays);
-        const QVariantList row{day,  day, QString::number(i + 1), day, code(1 + i % kPartners),
+        // CODE holds six digits: the numbers stop short of 999999 so that a next one fits.
+        const QVariantList row{day,  day, QString::number(1 + i % 999'000), day,
+                               code(1 + i % kPartners),
                                code(1 + (i * 7) % kPartners)};
         for (int c = 0; c < row.size(); ++c) slip.bind(c + 1, row[c]);
         slip.step();

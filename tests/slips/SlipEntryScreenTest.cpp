@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "data/HandBacks.h"
+#include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "slips/screens/SlipEntryScreen.h"
 #include "support/QtPrinters.h"
@@ -22,8 +23,12 @@ class SlipEntryScreenTest : public ShownScreenTest {
                   {{"KCODE", "000034"}, {"KNAME", "北斗物流"}, {"YCODE", "000034"}}});
         seedRows(dm1.database(), "HIMAS2", {{{"TANCOD", "01"}, {"TANMEI", "山田"}}});
         seedRows(dm1.database(), "HITRAN1", {{{"HYMD", "03/05/19"}, {"CODE", "9"}}});
-        show(std::make_unique<SlipEntryScreen>(dm1, hookTargets, handBacks, appState,
-                                               SearchDialogs{}, messages));
+        // Only the customer search is there.
+        SearchDialogs searches{
+            [](const QString& name) { return name != QLatin1String("CarrierSearch"); },
+            [this](const QString& name) { shownSearches << name; }};
+        show(std::make_unique<SlipEntryScreen>(dm1, hookTargets, handBacks, appState, searches,
+                                               messages));
     }
     QString text(const QString& field) const { return widget<QLineEdit>(field)->text(); }
     bool enabled(const QString& button) const { return widget<QPushButton>(button)->isEnabled(); }
@@ -33,6 +38,7 @@ class SlipEntryScreenTest : public ShownScreenTest {
     }
 
     HandBacks handBacks;
+    QStringList shownSearches;
 };
 
 // A whole slip from the year box to F1 with Enter only: the set date fills the dates,
@@ -143,6 +149,33 @@ TEST_F(SlipEntryScreenTest, AmountNotAWholeNumberIsRefused) {
     EXPECT_EQ(text("EditUKING"), "12a");
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown.first().contains("UKING")) << messages.shown.first().toStdString();
+}
+
+// Tab reaches the names Enter passes over, passes over DDAY, the staff name and the
+// billing-kind drop-down, and ends on the staff drop-down.
+TEST_F(SlipEntryScreenTest, TabOrderDiffersFromEnter) {
+    const QStringList order{
+        "EditH1",    "EditH2",    "EditH3",     "EditHYMD",  "EditTHYMD",   "EditCODE",
+        "EditSEKBN", "EditKCODE", "EditKNAME",  "EditHATTI", "EditTHTTI",   "EditTON",
+        "EditUKING", "EditYCODE", "EditYNAME",  "EditSHBAN", "EditYKING",   "EditSKING",
+        "EditTANCOD", "EditBIKO", "EditUHIYO",  "EditSHIYO", "EditSUB1",    "EditINKING",
+        "EditINSKING", "EditSUBM", "EditCHKDAY", "ComboTANCOD"};
+    QStringList walked{focusName()};
+    for (int i = 1; i < order.size(); ++i) {
+        press(Qt::Key_Tab);
+        walked << focusName();
+    }
+    EXPECT_EQ(walked, order);
+}
+
+// A double-click on a sky-blue name opens its search when it is there; the slip search
+// lists the set date's slips.
+TEST_F(SlipEntryScreenTest, NamesAndButtonOpenTheSearches) {
+    QTest::mouseDClick(widget("EditKNAME"), Qt::LeftButton);
+    QTest::mouseDClick(widget("EditYNAME"), Qt::LeftButton);
+    widget<QPushButton>("btnSearch")->click();
+    EXPECT_EQ(shownSearches, QStringList({"CustomerSearch", "SlipSearch"}));
+    EXPECT_EQ(dm1.query("Q_HIT1SK").sql().value(1), "WHERE HYMD = '03/05/20'");
 }
 
 // A customer search hands its code back: the slip takes it and the cursor goes there.
