@@ -41,8 +41,8 @@ QString code(int i) { return QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')
 
 void fill(Connection& connection) {
     TransactionGuard guard(connection);
-    Statement partner = connection.prepare(QStringLiteral(
-        "INSERT INTO HIMAS3 (KY_KBN, KCODE, YCODE, KNAME) VALUES ('0', ?, ?, ?)"));
+    Statement partner = connection.prepare(
+        QStringLiteral("INSERT INTO HIMAS3 (KY_KBN, KCODE, YCODE, KNAME) VALUES ('0', ?, ?, ?)"));
     for (int i = 1; i <= kPartners; ++i) {
         partner.bind(1, code(i));
         partner.bind(2, code(i));
@@ -66,7 +66,10 @@ void fill(Connection& connection) {
     for (int i = 0; i < kSlips; ++i) {
         const QString day = dayOf(i % kDays);
         // CODE holds six digits: the numbers stop short of 999999 so that a next one fits.
-        const QVariantList row{day,  day, QString::number(1 + i % 999'000), day,
+        const QVariantList row{day,
+                               day,
+                               QString::number(1 + i % 999'000),
+                               day,
                                code(1 + i % kPartners),
                                code(1 + (i * 7) % kPartners)};
         for (int c = 0; c < row.size(); ++c) slip.bind(c + 1, row[c]);
@@ -132,8 +135,8 @@ void BM_DayLeft(benchmark::State& state) {
     Entry entry;
     int day = 0;
     for (auto _ : state) {
-        entry.rules.dayLeft({"03", "05", QStringLiteral("%1").arg(1 + day++ % 28, 2, 10,
-                                                                   QLatin1Char('0'))});
+        entry.rules.dayLeft(
+            {"03", "05", QStringLiteral("%1").arg(1 + day++ % 28, 2, 10, QLatin1Char('0'))});
     }
     state.SetLabel(std::to_string(entry.slips().recordCount()) + " slips of the day");
 }
@@ -146,8 +149,8 @@ void BM_DayFilterClearedFirst(benchmark::State& state) {
         Dataset& slips = entry.slips();
         slips.setFilter(QString());
         slips.setFiltered(false);
-        slips.setFilter(QStringLiteral("HYMD = '03/05/%1'").arg(1 + day++ % 28, 2, 10,
-                                                                 QLatin1Char('0')));
+        slips.setFilter(
+            QStringLiteral("HYMD = '03/05/%1'").arg(1 + day++ % 28, 2, 10, QLatin1Char('0')));
         slips.setFiltered(true);
     }
 }

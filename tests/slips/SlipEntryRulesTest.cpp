@@ -49,8 +49,7 @@ struct DayLeftCase {
 };
 void PrintTo(const DayLeftCase& c, std::ostream* os) { *os << c.name; }
 
-class DayLeftTest : public SlipEntryRulesTest,
-                    public ::testing::WithParamInterface<DayLeftCase> {};
+class DayLeftTest : public SlipEntryRulesTest, public ::testing::WithParamInterface<DayLeftCase> {};
 
 TEST_P(DayLeftTest, NarrowsTheSlipsOnlyToANewSetDate) {
     const DayLeftCase& c = GetParam();
@@ -113,9 +112,9 @@ TEST_F(SlipEntryRulesTest, SlipSearchOfTheSetDate) {
     opened();
     rules.dayLeft({"03", "05", "20"});
     rules.prepareSlipSearch();
-    EXPECT_EQ(dm1.query("Q_HIT1SK").sql(),
-              QStringList({"SELECT * FROM HITRAN1", "WHERE HYMD = '03/05/20'",
-                           "ORDER BY CODE DESC"}));
+    EXPECT_EQ(
+        dm1.query("Q_HIT1SK").sql(),
+        QStringList({"SELECT * FROM HITRAN1", "WHERE HYMD = '03/05/20'", "ORDER BY CODE DESC"}));
 }
 
 // The record hooks switch the command keys while the mode is NippoInp, and not under

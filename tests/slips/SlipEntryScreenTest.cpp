@@ -154,12 +154,12 @@ TEST_F(SlipEntryScreenTest, AmountNotAWholeNumberIsRefused) {
 // Tab reaches the names Enter passes over, passes over DDAY, the staff name and the
 // billing-kind drop-down, and ends on the staff drop-down.
 TEST_F(SlipEntryScreenTest, TabOrderDiffersFromEnter) {
-    const QStringList order{
-        "EditH1",    "EditH2",    "EditH3",     "EditHYMD",  "EditTHYMD",   "EditCODE",
-        "EditSEKBN", "EditKCODE", "EditKNAME",  "EditHATTI", "EditTHTTI",   "EditTON",
-        "EditUKING", "EditYCODE", "EditYNAME",  "EditSHBAN", "EditYKING",   "EditSKING",
-        "EditTANCOD", "EditBIKO", "EditUHIYO",  "EditSHIYO", "EditSUB1",    "EditINKING",
-        "EditINSKING", "EditSUBM", "EditCHKDAY", "ComboTANCOD"};
+    const QStringList order{"EditH1",    "EditH2",     "EditH3",     "EditHYMD",   "EditTHYMD",
+                            "EditCODE",  "EditSEKBN",  "EditKCODE",  "EditKNAME",  "EditHATTI",
+                            "EditTHTTI", "EditTON",    "EditUKING",  "EditYCODE",  "EditYNAME",
+                            "EditSHBAN", "EditYKING",  "EditSKING",  "EditTANCOD", "EditBIKO",
+                            "EditUHIYO", "EditSHIYO",  "EditSUB1",   "EditINKING", "EditINSKING",
+                            "EditSUBM",  "EditCHKDAY", "ComboTANCOD"};
     QStringList walked{focusName()};
     for (int i = 1; i < order.size(); ++i) {
         press(Qt::Key_Tab);

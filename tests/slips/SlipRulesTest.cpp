@@ -66,8 +66,7 @@ struct NumberingCase {
 };
 void PrintTo(const NumberingCase& c, std::ostream* os) { *os << c.name; }
 
-class NumberingTest : public SlipRulesTest,
-                      public ::testing::WithParamInterface<NumberingCase> {};
+class NumberingTest : public SlipRulesTest, public ::testing::WithParamInterface<NumberingCase> {};
 
 TEST_P(NumberingTest, NewSlipTakesTheGreatestNumberPlusOne) {
     QList<SeedRow> rows;
@@ -82,12 +81,11 @@ TEST_P(NumberingTest, NewSlipTakesTheGreatestNumberPlusOne) {
     EXPECT_EQ(text("CODE"), "500");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SlipEntry, NumberingTest,
-    ::testing::Values(NumberingCase{"NumericallyNotAsText", {"9", "10"}, "11"},
-                      NumberingCase{"FullWidthSpace", {"　123", "99"}, "124"},
-                      NumberingCase{"EmptyTable", {}, "1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SlipEntry, NumberingTest,
+                         ::testing::Values(NumberingCase{"NumericallyNotAsText", {"9", "10"}, "11"},
+                                           NumberingCase{"FullWidthSpace", {"　123", "99"}, "124"},
+                                           NumberingCase{"EmptyTable", {}, "1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Leaving the billing kind: empty is normal billing by the dispatch date; "1" bills by
 // the unloading date, overwriting a date typed by hand.
@@ -236,8 +234,9 @@ INSTANTIATE_TEST_SUITE_P(
 // A post the database refuses is told with the database's own message; the slip stays
 // being edited and the memory holds it already.
 TEST_F(SlipRulesTest, RefusedPostKeepsTheSlip) {
-    dm1.database().connection().execute(QStringLiteral(
-        "CREATE TRIGGER refuse BEFORE INSERT ON HITRAN1 BEGIN SELECT RAISE(ABORT, 'ディスクが一杯です'); END"));
+    dm1.database().connection().execute(
+        QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON HITRAN1 BEGIN SELECT RAISE(ABORT, "
+                       "'ディスクが一杯です'); END"));
     appended(entry);
     fillRemembered();
     const Result posted = entry.registerSlip();
@@ -260,7 +259,8 @@ TEST_F(SlipRulesTest, DeleteAsksFirst) {
     EXPECT_EQ(slips().recordCount(), 1);
     ASSERT_TRUE(entry.deleteSlip());
     EXPECT_EQ(slips().recordCount(), 0);
-    EXPECT_EQ(messages.shown, QStringList(2, QStringLiteral("question:削除:削除してよろしいですか？")));
+    EXPECT_EQ(messages.shown,
+              QStringList(2, QStringLiteral("question:削除:削除してよろしいですか？")));
 }
 
 // A code handed back by a search starts editing the slip shown.

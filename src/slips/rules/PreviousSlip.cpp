@@ -4,10 +4,10 @@
 
 namespace vantir {
 
-const QStringList PreviousSlip::kColumns{
-    QStringLiteral("KCODE"), QStringLiteral("HATTI"),  QStringLiteral("THTTI"),
-    QStringLiteral("TON"),   QStringLiteral("YCODE"), QStringLiteral("TANCOD"),
-    QStringLiteral("BIKO")};
+const QStringList PreviousSlip::kColumns{QStringLiteral("KCODE"), QStringLiteral("HATTI"),
+                                         QStringLiteral("THTTI"), QStringLiteral("TON"),
+                                         QStringLiteral("YCODE"), QStringLiteral("TANCOD"),
+                                         QStringLiteral("BIKO")};
 
 bool PreviousSlip::remembers(const QString& column) {
     return kColumns.contains(column, Qt::CaseInsensitive);

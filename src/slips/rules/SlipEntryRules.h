@@ -45,8 +45,8 @@ class SlipEntryRules : public HookTarget {
     void close();
 
     TableDataset& slips() const { return slips_; }  // HITRAN1
-    Dataset& billingKinds() const;                   // f_SeikyuK
-    Dataset& staff() const;                          // HIMAS2
+    Dataset& billingKinds() const;                  // f_SeikyuK
+    Dataset& staff() const;                         // HIMAS2
     SlipRules& slip() { return slip_; }
 
     // --- The set-date bar -------------------------------------------------------------

@@ -90,9 +90,7 @@ Leave SlipRules::carrierCodeLeft() {
     return lookedUp(QStringLiteral("YCODE"), carriers_, QStringLiteral("YNAME"));
 }
 
-Leave SlipRules::staffCodeLeft() {
-    return lookedUp(kStaffCode, staff_, QStringLiteral("TANMEI"));
-}
+Leave SlipRules::staffCodeLeft() { return lookedUp(kStaffCode, staff_, QStringLiteral("TANMEI")); }
 
 Result SlipRules::amountLeft(const QString& column) {
     if (!description_.amountDefaults || !hasRecord() || !slips_.isNull(column)) return {};

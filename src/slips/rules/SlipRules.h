@@ -49,9 +49,9 @@ class SlipRules {
     // HATTI, THTTI, TON, BIKO: an empty field repeats the previous slip; with nothing
     // remembered the cursor stays without a word.
     Leave rememberedLeft(const QString& column);
-    Leave customerCodeLeft();  // KCODE: remembered, zero-filled, KNAME looked up
-    Leave carrierCodeLeft();   // YCODE: remembered, zero-filled, YNAME looked up
-    Leave staffCodeLeft();     // TANCOD: remembered, TANMEI looked up
+    Leave customerCodeLeft();                  // KCODE: remembered, zero-filled, KNAME looked up
+    Leave carrierCodeLeft();                   // YCODE: remembered, zero-filled, YNAME looked up
+    Leave staffCodeLeft();                     // TANCOD: remembered, TANMEI looked up
     Result amountLeft(const QString& column);  // YKING SKING UHIYO INKING INSKING: NULL -> 0
     Result purchaseCostLeft();                 // SHIYO: NULL -> 0, then the carrier total
 
@@ -64,8 +64,8 @@ class SlipRules {
     // A post the database refuses comes back refused with the slip still being edited
     // (and the memory already holding it).
     Result registerSlip();
-    void cancelSlip();   // F9
-    void appendSlip();   // F3: a new empty slip
+    void cancelSlip();  // F9
+    void appendSlip();  // F3: a new empty slip
     Result deleteSlip();  // F12: after "削除してよろしいですか？"; Yes deletes the slip shown
     // A slip being entered or changed, not yet registered or cancelled.
     bool changePending() const;

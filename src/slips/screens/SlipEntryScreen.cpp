@@ -37,8 +37,8 @@ QPushButton* commandButton(const QString& caption, const QString& name, QWidget*
 }  // namespace
 
 SlipEntryScreen::SlipEntryScreen(DataModule1& data, HookTargets& targets, HandBacks& handBacks,
-                                 const AppState& state, SearchDialogs searches,
-                                 Messages& messages, QWidget* parent)
+                                 const AppState& state, SearchDialogs searches, Messages& messages,
+                                 QWidget* parent)
     : Screen(messages, parent),
       rules_(makeRules<SlipEntryRules>(data, targets, state, messages)),
       searches_(std::move(searches)),
@@ -141,12 +141,10 @@ Leave SlipEntryScreen::setDateLeft(QLineEdit& box, const SetDateResult& result) 
 // The searches write the chosen code into the slip and put the cursor on it, so that the
 // code's leave logic runs when the user moves on.
 void SlipEntryScreen::offerHandBacks() {
-    offers_.offer(HandBack::CustomerCode, [this](const QString& code) {
-        takeHandedBack(QStringLiteral("KCODE"), code);
-    });
-    offers_.offer(HandBack::CarrierCode, [this](const QString& code) {
-        takeHandedBack(QStringLiteral("YCODE"), code);
-    });
+    offers_.offer(HandBack::CustomerCode,
+                  [this](const QString& code) { takeHandedBack(QStringLiteral("KCODE"), code); });
+    offers_.offer(HandBack::CarrierCode,
+                  [this](const QString& code) { takeHandedBack(QStringLiteral("YCODE"), code); });
 }
 
 void SlipEntryScreen::takeHandedBack(const QString& column, const QString& code) {
@@ -178,7 +176,8 @@ QWidget* SlipEntryScreen::makeCommands() {
     cancel_ = commandButton(QStringLiteral("F9 取消"), QStringLiteral("btnCancel"), box);
     append_ = commandButton(QStringLiteral("F3 追加"), QStringLiteral("btnAppend"), box);
     delete_ = commandButton(QStringLiteral("F12 削除"), QStringLiteral("btnDelete"), box);
-    QPushButton* close = commandButton(QStringLiteral("&Q 閉じる"), QStringLiteral("btnClose"), box);
+    QPushButton* close =
+        commandButton(QStringLiteral("&Q 閉じる"), QStringLiteral("btnClose"), box);
     connect(post_, &QPushButton::clicked, this, [this] { registerSlip(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancelSlip(); });
     connect(append_, &QPushButton::clicked, this, [this] { appendSlip(); });
