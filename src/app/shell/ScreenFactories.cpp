@@ -20,6 +20,7 @@
 #include "platform/report/ReportPreview.h"
 #include "slips/screens/PartnerSearchDialog.h"
 #include "slips/screens/PrintRangeScreen.h"
+#include "slips/screens/SlipEntryScreen.h"
 #include "slips/screens/SlipSearchDialog.h"
 
 namespace vantir {
@@ -74,7 +75,17 @@ void registerCashScreens(CommandTable& table) {
 }  // namespace
 
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
-    // Group 1: daily work. One print range dialog serves four printouts, told apart by
+    // Group 1: the slip entry.
+    table.setScreenFactory(QStringLiteral("NippoInp"), [](const ScreenContext& context) {
+        LongLivedScreens& longLived = context.longLived;
+        SearchDialogs searches{
+            [&longLived](const QString& name) { return longLived.find(name) != nullptr; },
+            [&longLived](const QString& name) { longLived.show(name); }};
+        return screenSet(std::make_unique<SlipEntryScreen>(context.dm1, context.hookTargets,
+                                                           context.handBacks, context.state,
+                                                           searches, context.messages));
+    });
+    // Group 1: daily prints. One print range dialog serves four printouts, told apart by
     // the report name of the command.
     for (const char* mode : {"SelDate", "SelDate2", "SelDate3", "SelDate4"}) {
         table.setScreenFactory(QLatin1String(mode), [](const ScreenContext& context) {

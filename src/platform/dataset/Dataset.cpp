@@ -461,6 +461,21 @@ void Dataset::setFilter(const QString& expression) {
     }
 }
 
+void Dataset::replaceFilter(const QString& expression) {
+    auto parsed = std::make_unique<RecordFilter>(expression);
+    if (isOpen()) {
+        parsed->toSql(describedNames());  // refuses an unknown column before anything changes
+        checkBrowseMode();
+    }
+    filterText_ = expression;
+    filter_ = std::move(parsed);
+    filtered_ = true;
+    if (!isOpen()) return;
+    reload(std::nullopt, -1);
+    rowsChanged();
+    afterScroll();
+}
+
 void Dataset::setFiltered(bool on) {
     if (on == filtered_) return;
     const bool changesRows = isOpen() && filter_ && !filter_->isEmpty();

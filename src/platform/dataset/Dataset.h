@@ -137,6 +137,11 @@ class Dataset {
     const QString& filter() const { return filterText_; }
     void setFiltered(bool on);
     bool isFiltered() const { return filtered_; }
+    // Clearing the filter, switching it off, setting the new text and switching it on
+    // again, with one reading of the rows instead of reading the whole table in between
+    // (the slip entry's day, a million slips). The rows are read again even when the text
+    // is the one in force. Throws DbError for a text it cannot read, keeping the filter.
+    void replaceFilter(const QString& expression);
 
     // --- Events ----------------------------------------------------------------------
     Event<> afterOpen;

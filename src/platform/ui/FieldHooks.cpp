@@ -85,7 +85,12 @@ bool FieldHooks::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::KeyPress: {
             const auto& key = *static_cast<QKeyEvent*>(event);
-            if (isTab(key)) return !tryLeave();
+            if (isTab(key)) {
+                const bool go = tryLeave();
+                // A hook that put the cursor elsewhere itself has spent the Tab: it
+                // must not move on again from there.
+                return !go || field_.window()->focusWidget() != &field_;
+            }
             left_ = false;  // still typing here: the next leave runs the logic again
             break;
         }

@@ -202,6 +202,24 @@ TEST_F(DatasetNavigationTest, FilterTextAndSwitchAreSeparate) {
     EXPECT_EQ(slips.recordCount(), 5);
 }
 
+// A new filter in force with one reading of the rows, whether a filter was in force or
+// not, and again for the same text; a text it cannot read keeps the filter.
+TEST_F(DatasetNavigationTest, ReplacedFilterReadsTheRowsOnce) {
+    slips.setIndexFieldNames(QStringLiteral("CODE"));
+    slips.open();
+    slips.setFilter(QStringLiteral("CODE = '30'"));  // set aside, not in force
+    for (const char* day : {"03/05/20", "03/05/21", "03/05/21"}) {
+        const quint64 before = slips.generation();
+        slips.replaceFilter(QStringLiteral("HYMD = '%1'").arg(QLatin1String(day)));
+        EXPECT_EQ(slips.generation(), before + 1) << day;
+        EXPECT_TRUE(slips.isFiltered());
+    }
+    EXPECT_EQ(columnOf(slips, "CODE"), QStringList({"30"}));
+    EXPECT_THROW(slips.replaceFilter(QStringLiteral("NOSUCH = '1'")), DbError);
+    EXPECT_EQ(slips.filter(), QStringLiteral("HYMD = '03/05/21'"));
+    EXPECT_EQ(columnOf(slips, "CODE"), QStringList({"30"}));
+}
+
 struct BadFilterCase {
     const char* expression;
     const char* message;

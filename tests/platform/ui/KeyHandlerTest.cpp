@@ -2,6 +2,7 @@
 
 #include "SampleScreenTest.h"
 #include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/FieldHooks.h"
 #include "platform/ui/KeyHandler.h"
 
 namespace vantir::test {
@@ -38,6 +39,20 @@ TEST_F(KeyHandlerTest, EnterNeverReachesAField) {
     press(Qt::Key_Return);
     EXPECT_EQ(returns.count(), 0);
     EXPECT_TRUE(data.sample.state() == DatasetState::Browse);
+}
+
+// A leave rule that sends the cursor somewhere itself (the slip entry's day box to the
+// dispatch date) decides where it goes, by Enter as by Tab.
+TEST_F(KeyHandlerTest, ALeaveRuleThatMovesTheCursorHasTheLastWord) {
+    FieldHooks::on(*widget("EditNAME"), messages).setLeaveHook([this] {
+        widget("EditTANCOD")->setFocus(Qt::OtherFocusReason);
+        return Leave::Go;
+    });
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Tab}) {
+        focus("EditNAME");
+        press(key);
+        EXPECT_EQ(focusName(), "EditTANCOD") << key;
+    }
 }
 
 TEST_F(KeyHandlerTest, StepKeysMoveAndAreNeverTyped) {
