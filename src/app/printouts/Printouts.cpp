@@ -3,6 +3,7 @@
 #include "billing/rules/BillingPrintouts.h"
 #include "cash/rules/CashPrintouts.h"
 #include "common/printing/PrintoutRegistry.h"
+#include "masters/rules/MasterPrintouts.h"
 #include "slips/rules/SlipPrintouts.h"
 
 namespace vantir {
@@ -11,6 +12,7 @@ void registerPrintouts(PrintoutRegistry& registry) {
     registerSlipPrintouts(registry);     // daily menu: check lists and delivery receipts
     registerCashPrintouts(registry);     // receipt and payment lists
     registerBillingPrintouts(registry);  // the invoice forms of the last invoice run
+    registerMasterPrintouts(registry);   // masters menu: address book and labels
 }
 
 const PrintoutRegistry& programPrintouts() {

@@ -7,6 +7,7 @@
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
 #include "masters/rules/PartnerCode.h"
+#include "masters/rules/PartnerRangeQuery.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/DbError.h"
@@ -21,10 +22,6 @@ const QString kCustomerCode = QStringLiteral("KCODE");
 const QString kCarrierCode = QStringLiteral("YCODE");
 const QString kSiteFlag = QStringLiteral("SIMEFLG");
 const QString kNewRecordMark = QStringLiteral("1");
-
-// The list as the screen opens it, and again when the screen closes: all partners in code
-// order, as every other reader of Q_HIM3 expects to find it.
-const QStringList kListInCodeOrder{QStringLiteral("SELECT * FROM HIMAS3 ORDER BY KCODE")};
 
 }  // namespace
 
@@ -52,7 +49,7 @@ void PartnerMasterRules::open() {
         partners_.setFilter(QString());
         partners_.setIndexFieldNames(kCustomerCode);
         partners_.open();
-        list_.setSql(kListInCodeOrder);
+        list_.setSql(PartnerRangeQuery::allInCodeOrder());
         list_.open();
         branches().open();
         siteFlags().open();
@@ -68,7 +65,7 @@ void PartnerMasterRules::close() {
     partners_.close();
     partners_.setFiltered(false);
     partners_.setFilter(QString());
-    list_.setSql(kListInCodeOrder);
+    list_.setSql(PartnerRangeQuery::allInCodeOrder());
     branches().close();
     siteFlags().close();
     depositKinds().close();
