@@ -154,6 +154,49 @@ TEST_F(PartnerMasterRulesTest, ChangedPartnerCodeIsCheckedWhenPosted) {
     EXPECT_TRUE(rules->beforePost()) << "its own code is no duplicate";
 }
 
+// A closing day is "01" to "28" or "99": the 29th would be skipped every February, the
+// 30th and 31st in shorter months. A refused day keeps the cursor in the field with the
+// text as typed, and a post of the bar refuses it too; a day stored before stays.
+TEST_F(PartnerMasterRulesTest, ClosingDayOutsideOneToTwentyEightOrNinetyNineIsRefused) {
+    const QString refusal = QStringLiteral("締日は 01～28 又は 99（末締）で入力して下さい。");
+    seed({{{"KCODE", "000001"}, {"SIME", "31"}}, {{"KCODE", "000002"}, {"SIME", "20"}}});
+    open();
+    ASSERT_TRUE(partners().locate(kCode, "000002"));
+    struct Case {
+        const char* typed;
+        bool accepted;
+    };
+    for (const Case& c : {Case{"01", true}, Case{"15", true}, Case{"28", true}, Case{"99", true},
+                          Case{"", true}, Case{"29", false}, Case{"30", false}, Case{"31", false},
+                          Case{"00", false}, Case{"5", false}, Case{"1a", false},
+                          Case{"98", false}}) {
+        SCOPED_TRACE(c.typed);
+        ASSERT_TRUE(partners().setText("SIME", c.typed).ok);
+        const Result left = rules->closingDayLeft();
+        EXPECT_EQ(left.ok, c.accepted);
+        EXPECT_EQ(rules->beforePost().ok, c.accepted);
+        if (!c.accepted) {
+            EXPECT_EQ(left.message, refusal);
+            EXPECT_EQ(left.field, "SIME");
+            EXPECT_EQ(partners().text("SIME"), c.typed);
+        }
+    }
+    partners().cancel();
+
+    // The partner stored with "31" keeps it through an edit of another field.
+    ASSERT_TRUE(partners().locate(kCode, "000001"));
+    ASSERT_TRUE(partners().setText("KNAME", "名前だけ変更").ok);
+    EXPECT_TRUE(rules->closingDayLeft());
+    ASSERT_TRUE(rules->beforePost());
+    ASSERT_TRUE(partners().post().ok);
+    EXPECT_EQ(stored("000001", "SIME"), "31");
+    // A new partner gets no such allowance.
+    partners().append();
+    ASSERT_TRUE(partners().setText(kCode, "000003").ok);
+    ASSERT_TRUE(partners().setText("SIME", "31").ok);
+    EXPECT_FALSE(rules->beforePost());
+}
+
 // A short code that is not a whole number is refused with the conversion message; the
 // text stays as typed and the cursor in the field. An empty code is no code and passes.
 TEST_F(PartnerMasterRulesTest, NonNumericShortCodeIsRefusedAndKept) {

@@ -3,6 +3,7 @@
 #include <QScopedValueRollback>
 #include <utility>
 
+#include "common/rules/DateRuleMessages.h"
 #include "common/rules/NotAnInteger.h"
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
@@ -22,6 +23,16 @@ const QString kCustomerCode = QStringLiteral("KCODE");
 const QString kCarrierCode = QStringLiteral("YCODE");
 const QString kSiteFlag = QStringLiteral("SIMEFLG");
 const QString kNewRecordMark = QStringLiteral("1");
+const QString kClosingDay = QStringLiteral("SIME");
+
+// "01" to "28", or "99" for the month end: a partner closing on the 29th would be skipped
+// every February, on the 30th or 31st in every month.
+bool isClosingDay(const QString& text) {
+    if (text == QLatin1String("99")) return true;
+    if (text.size() != 2 || !text[0].isDigit() || !text[1].isDigit()) return false;
+    const int day = text.toInt();
+    return day >= 1 && day <= 28;
+}
 
 }  // namespace
 
@@ -34,6 +45,9 @@ PartnerMasterRules::PartnerMasterRules(DataModule1& data, HookTargets& targets)
                     QStringLiteral("取引先コードは登録済です。")) {
     targets_.attach(kModeName, *this);
     subscriptions_.add(partners_.afterPost, [this] { followPostedPartner(); });
+    for (Event<>* moved : {&partners_.afterOpen, &partners_.afterScroll, &partners_.afterInsert,
+                           &partners_.afterPost, &partners_.afterCancel})
+        subscriptions_.add(*moved, [this] { rememberStoredClosingDay(); });
 }
 
 PartnerMasterRules::~PartnerMasterRules() { targets_.detach(kModeName, *this); }
@@ -109,6 +123,24 @@ void PartnerMasterRules::carrierCodeEntered() {
 
 Result PartnerMasterRules::carrierCodeLeft() { return zeroFill(kCarrierCode); }
 
+Result PartnerMasterRules::closingDayLeft() { return checkClosingDay(); }
+
+// Only a closing day typed anew is checked: one stored before the check existed stays as
+// it is until somebody changes it.
+Result PartnerMasterRules::checkClosingDay() const {
+    if (!hasRecord() || !partners_.isEditing()) return Result::success();
+    const QString typed = partners_.text(kClosingDay);
+    if (typed.isEmpty() || isClosingDay(typed)) return Result::success();
+    if (!storedClosingDay_.isNull() && typed == storedClosingDay_.toString())
+        return Result::success();
+    return Result::notice(dateRuleMessage::closingDay, kClosingDay);
+}
+
+void PartnerMasterRules::rememberStoredClosingDay() {
+    const bool browsing = partners_.isOpen() && !partners_.isEditing() && partners_.recNo() >= 0;
+    storedClosingDay_ = browsing ? partners_.value(kClosingDay) : QVariant();
+}
+
 void PartnerMasterRules::siteFlagEntered() {
     if (hasRecord() && partners_.isNull(kSiteFlag)) {
         partners_.setValue(kSiteFlag, QStringLiteral("2"));
@@ -132,6 +164,7 @@ void PartnerMasterRules::recordBarEntered() { storeEmptyCodesAsNull(); }
 
 Result PartnerMasterRules::beforePost() {
     storeEmptyCodesAsNull();
+    if (const Result closingDay = checkClosingDay(); !closingDay) return closingDay;
     const Result unique = customerCode_.check();
     if (!unique) return unique;
     postedCode_ = partners_.value(kCustomerCode);
@@ -172,6 +205,7 @@ Result PartnerMasterRules::listRowPicked() {
 Result PartnerMasterRules::pendingChangeMayBePosted() {
     if (!partners_.isEditing() || !partners_.isModified()) return Result::success();
     storeEmptyCodesAsNull();
+    if (const Result closingDay = checkClosingDay(); !closingDay) return closingDay;
     return customerCode_.check();
 }
 

@@ -66,14 +66,17 @@ class PartnerMasterRules : public HookTarget {
     Leave customerCodeLeft();   // KCODE: zero-fill, then the duplicate check
     void carrierCodeEntered();  // YCODE: a new partner's carrier code is its KCODE
     Result carrierCodeLeft();   // YCODE: zero-fill
-    void siteFlagEntered();     // SIMEFLG: "2" (normal) when NULL
+    // SIME: "01" to "28" or "99" (month end); anything else typed is refused with a
+    // message naming them. A closing day already stored is kept as it is.
+    Result closingDayLeft();
+    void siteFlagEntered();  // SIMEFLG: "2" (normal) when NULL
 
     // --- The record bar -----------------------------------------------------------------
     // Before any command runs: codes are never stored as empty text, only as NULL.
     void recordBarEntered();
     // Before the bar posts, however the post was asked for (a click, an accelerator key):
-    // the codes as above; a customer code another partner has is refused; the partner is
-    // remembered so that the form shows it after.
+    // the codes as above; a closing day as above; a customer code another partner has is
+    // refused; the partner is remembered so that the form shows it after.
     Result beforePost();
     // After a command: the list is read again and its cursor put on the form's partner.
     void recordBarLeft();
@@ -91,6 +94,8 @@ class PartnerMasterRules : public HookTarget {
     void storeEmptyCodesAsNull();
     Result pendingChangeMayBePosted();
     Result zeroFill(const QString& column);
+    Result checkClosingDay() const;
+    void rememberStoredClosingDay();
     void reopenList();
     void showPartner(const QVariant& code);
     void showPartnerOfListRow();
@@ -106,6 +111,7 @@ class PartnerMasterRules : public HookTarget {
     // The customer code of the partner the bar is posting, for the form to follow it.
     std::optional<QVariant> postedCode_;
     bool showingPartner_ = false;
+    QVariant storedClosingDay_;  // SIME of the shown partner as stored; NULL for a new one
     EventSubscriptions subscriptions_;
 };
 
