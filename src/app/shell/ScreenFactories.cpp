@@ -14,6 +14,7 @@
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/ControlScreen.h"
 #include "maintenance/screens/OwnOfficeScreen.h"
+#include "masters/screens/AddressPrintScreen.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
 #include "platform/dataset/QueryDataset.h"
@@ -126,6 +127,15 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         return screenSet(std::make_unique<CodeMasterScreen>(CodeMasterDescription::branch(),
                                                             context.dm1, context.messages));
     });
+
+    // One address print dialog serves the address book and the labels, told apart by mode.
+    for (const char* mode : {"QR_Address", "QR_Add_LBL"}) {
+        table.setScreenFactory(QLatin1String(mode), [](const ScreenContext& context) {
+            return screenSet(std::make_unique<AddressPrintScreen>(
+                context.reportName, context.state, programPrintouts(),
+                PrintSources{context.dm1, context.dm2}, context.messages));
+        });
+    }
 
     // Group 9: maintenance.
     table.setScreenFactory(QStringLiteral("S_Control"), [](const ScreenContext& context) {

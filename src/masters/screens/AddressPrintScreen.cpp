@@ -1,0 +1,74 @@
+#include "masters/screens/AddressPrintScreen.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/ui/InputMode.h"
+#include "platform/ui/KeyHandler.h"
+
+namespace vantir {
+
+namespace {
+
+QLineEdit* codeBox(const QString& name, const QString& preset, QWidget* parent) {
+    auto* box = new QLineEdit(preset, parent);
+    box->setObjectName(name);
+    box->setMaxLength(6);
+    applyInputMode(*box, InputMode::Direct);
+    return box;
+}
+
+}  // namespace
+
+AddressPrintScreen::AddressPrintScreen(const QString& mode, const AppState& state,
+                                       const PrintoutRegistry& registry, PrintSources sources,
+                                       Messages& messages, QWidget* parent)
+    : Screen(messages, parent), print_(makeRules<AddressPrint>(mode, state, registry, sources)) {
+    setObjectName(mode);
+    setWindowTitle(QStringLiteral("住所録印刷"));
+
+    auto* heading = new QLabel(QStringLiteral("住所録印刷"), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    from_ = codeBox(QStringLiteral("EditFrom"), AddressPrint::kFromPreset, this);
+    to_ = codeBox(QStringLiteral("EditTo"), AddressPrint::kToPreset, this);
+    auto* codes = new QHBoxLayout;
+    codes->addWidget(new QLabel(QStringLiteral("取引先ｺｰﾄﾞ"), this));
+    codes->addWidget(from_);
+    codes->addWidget(new QLabel(QStringLiteral("～"), this));
+    codes->addWidget(to_);
+
+    auto* print = new QPushButton(QStringLiteral("&P 印刷"), this);
+    print->setObjectName(QStringLiteral("btnPrint"));
+    connect(print, &QPushButton::clicked, this, [this] { runCommand([this] { this->print(); }); });
+    auto* close = new QPushButton(QStringLiteral("&Q 閉じる"), this);
+    close->setObjectName(QStringLiteral("btnClose"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
+    layout->addLayout(codes);
+    layout->addLayout(buttons);
+
+    keys().setSequence({from_, to_, print, close});
+    keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
+    setFirstField(from_);
+    connect(this, &Screen::closed, this, [this] {
+        if (preview_) preview_->close();
+    });
+}
+
+void AddressPrintScreen::print() {
+    if (preview_) preview_->close();
+    preview_ = new ReportPreview(print_.layOut(from_->text(), to_->text()), this);
+    preview_->setWindowFlag(Qt::Window);
+    preview_->setAttribute(Qt::WA_DeleteOnClose);
+    preview_->show();
+}
+
+}  // namespace vantir
