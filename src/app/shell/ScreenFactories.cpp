@@ -1,5 +1,7 @@
 #include "app/shell/ScreenFactories.h"
 
+#include <QDialog>
+
 #include "app/printouts/Printouts.h"
 #include "app/shell/AboutBox.h"
 #include "app/shell/CommandTable.h"
@@ -16,6 +18,7 @@
 #include "maintenance/screens/OwnOfficeScreen.h"
 #include "masters/screens/AddressPrintScreen.h"
 #include "masters/screens/CodeMasterScreen.h"
+#include "masters/screens/GassanScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/report/ReportPreview.h"
@@ -113,6 +116,16 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         return screenSet(std::make_unique<SelSeikyuScreen>(context.dm1, context.dm2, context.state,
                                                            context.messages));
     });
+
+    // Group 4: the consolidation masters, one screen told apart by its side; each waits
+    // for its side's search, made at start.
+    for (const GassanSide* side : {&GassanSide::customer(), &GassanSide::carrier()}) {
+        table.setScreenFactory(side->modeName, [side](const ScreenContext& context) {
+            auto* search = qobject_cast<QDialog*>(context.longLived.find(side->searchName));
+            return screenSet(std::make_unique<GassanScreen>(*side, context.dm1, context.handBacks,
+                                                            search, context.messages));
+        });
+    }
 
     // Group 8: masters.
     table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {
