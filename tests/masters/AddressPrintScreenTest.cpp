@@ -52,8 +52,7 @@ TEST_F(AddressPrintScreenTest, OpensWithTheWholeRangeAndItsCaptions) {
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("EditFrom"))->text(), QStringLiteral("0"));
     EXPECT_EQ(widget<QLineEdit>(QStringLiteral("EditTo"))->text(), QStringLiteral("999999"));
     EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnPrint"))->text(), QStringLiteral("&P 印刷"));
-    EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnClose"))->text(),
-              QStringLiteral("&Q 閉じる"));
+    EXPECT_EQ(widget<QPushButton>(QStringLiteral("btnClose"))->text(), QStringLiteral("&Q 閉じる"));
     EXPECT_EQ(focusName(), QStringLiteral("EditFrom"));
 }
 

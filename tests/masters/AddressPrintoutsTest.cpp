@@ -111,8 +111,7 @@ TEST_F(AddressPrintoutsTest, EveryPrintoutMatchesItsReference) {
                           Case{"QR_Add_LBL2", "000100", "000199", "QR_Add_LBL2.txt"},
                           Case{"QR_Address", "000199", "000100", "QR_Address_empty.txt"}}) {
         SCOPED_TRACE(c.reference);
-        const PageModel model =
-            runner.layOut(QString::fromLatin1(c.printout), range(c.from, c.to));
+        const PageModel model = runner.layOut(QString::fromLatin1(c.printout), range(c.from, c.to));
         EXPECT_TRUE(
             matchesReference(dumpPageModel(model), __FILE__, QString::fromLatin1(c.reference)));
     }

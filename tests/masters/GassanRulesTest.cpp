@@ -14,14 +14,13 @@ namespace {
 class GassanRulesTest : public DataModuleTest {
   protected:
     void SetUp() override {
-        seedRows(dm1.database(), "HIMAS3",
-                 {{{"KCODE", "000123"}, {"YCODE", "000777"}, {"KNAME", "入江運送"},
-                   {"UKING", 900000}},
-                  {{"KCODE", "000777"}, {"YCODE", "000123"}, {"KNAME", "逆向き商事"}}});
+        seedRows(
+            dm1.database(), "HIMAS3",
+            {{{"KCODE", "000123"}, {"YCODE", "000777"}, {"KNAME", "入江運送"}, {"UKING", 900000}},
+             {{"KCODE", "000777"}, {"YCODE", "000123"}, {"KNAME", "逆向き商事"}}});
         for (const char* table : {"HIMAS31", "HIMAS32"}) {
             const auto row = [](const char* hymd, qint64 uking) -> SeedRow {
-                return {{"KCODE", "000123"}, {"YCODE", "000777"}, {"HYMD", hymd},
-                        {"UKING", uking}};
+                return {{"KCODE", "000123"}, {"YCODE", "000777"}, {"HYMD", hymd}, {"UKING", uking}};
             };
             seedRows(dm1.database(), table,
                      {row("03/03/31", 100), row("03/04/30", 200), row("03/04/20", 300)});
@@ -72,9 +71,8 @@ TEST_F(GassanRulesTest, AShortCodeOrAMissingMonthIsRefusedWithItsMessage) {
           Case{&GassanSide::customer(), "000123", "", "03/04", "締日又は月度に入力して下さい。"}}) {
         SCOPED_TRACE(c.message);
         GassanRules& gassan = open(*c.side);
-        const Result refused = gassan.search(QString::fromLatin1(c.code),
-                                             QString::fromLatin1(c.sime),
-                                             QString::fromLatin1(c.month));
+        const Result refused = gassan.search(
+            QString::fromLatin1(c.code), QString::fromLatin1(c.sime), QString::fromLatin1(c.month));
         EXPECT_FALSE(refused.ok);
         EXPECT_EQ(refused.message, QString::fromUtf8(c.message));
         EXPECT_TRUE(gassan.monthly().isEmpty());

@@ -23,16 +23,27 @@ class GassanScreenTest : public ShownScreenTest {
   protected:
     void SetUp() override {
         seedRows(dm1.database(), "HIMAS3",
-                 {{{"KCODE", "000123"}, {"YCODE", "000777"}, {"KY_KBN", "0"},
-                   {"KNAME", "入江運送"}, {"KANAMEI", "ｲﾘｴ"}, {"UKING", 900000}},
-                  {{"KCODE", "000777"}, {"YCODE", "000123"}, {"KY_KBN", "0"},
-                   {"KNAME", "逆向き商事"}, {"KANAMEI", "ｷﾞｬｸ"}, {"UKING", 5}}});
+                 {{{"KCODE", "000123"},
+                   {"YCODE", "000777"},
+                   {"KY_KBN", "0"},
+                   {"KNAME", "入江運送"},
+                   {"KANAMEI", "ｲﾘｴ"},
+                   {"UKING", 900000}},
+                  {{"KCODE", "000777"},
+                   {"YCODE", "000123"},
+                   {"KY_KBN", "0"},
+                   {"KNAME", "逆向き商事"},
+                   {"KANAMEI", "ｷﾞｬｸ"},
+                   {"UKING", 5}}});
         for (const char* table : {"HIMAS31", "HIMAS32"}) {
-            seedRows(dm1.database(), table,
-                     {{{"KCODE", "000123"}, {"YCODE", "000777"}, {"HYMD", "03/03/31"},
-                       {"UKING", 100}},
-                      {{"KCODE", "000123"}, {"YCODE", "000777"}, {"HYMD", "03/04/30"},
-                       {"KNAME", "入江運送"}, {"UKING", 200}}});
+            seedRows(
+                dm1.database(), table,
+                {{{"KCODE", "000123"}, {"YCODE", "000777"}, {"HYMD", "03/03/31"}, {"UKING", 100}},
+                 {{"KCODE", "000123"},
+                  {"YCODE", "000777"},
+                  {"HYMD", "03/04/30"},
+                  {"KNAME", "入江運送"},
+                  {"UKING", 200}}});
         }
         dm1.database().connection().execute(
             QStringLiteral("UPDATE S_CONTROL SET VSIM = '20' WHERE CODE = '1'"));
@@ -44,10 +55,10 @@ class GassanScreenTest : public ShownScreenTest {
 
     void open(const GassanSide& side) {
         appState.EditPName = side.modeName;
-        search = std::make_unique<PartnerSearchDialog>(
-            side.handBack == HandBack::CustomerCode ? PartnerSearchDescription::customer()
-                                                    : PartnerSearchDescription::carrier(),
-            dm1, appState, handBacks, messages);
+        search = std::make_unique<PartnerSearchDialog>(side.handBack == HandBack::CustomerCode
+                                                           ? PartnerSearchDescription::customer()
+                                                           : PartnerSearchDescription::carrier(),
+                                                       dm1, appState, handBacks, messages);
         show(std::make_unique<GassanScreen>(side, dm1, handBacks, search.get(), messages));
     }
     QString text(const char* name) const { return widget<QLineEdit>(name)->text(); }
@@ -75,7 +86,8 @@ TEST_F(GassanScreenTest, EachSideOpensWithItsCaptionPlaceholdersPresetsAndBars) 
         SCOPED_TRACE(c.caption);
         open(*c.side);
         EXPECT_EQ(screen->windowTitle(), QString::fromUtf8(c.caption));
-        EXPECT_EQ(widget<QLineEdit>("EditCode")->placeholderText(), QString::fromUtf8(c.placeholder));
+        EXPECT_EQ(widget<QLineEdit>("EditCode")->placeholderText(),
+                  QString::fromUtf8(c.placeholder));
         EXPECT_EQ(widget<QLineEdit>("EditName")->placeholderText(), "ダブルクリックで検索画面");
         EXPECT_EQ(text("EditCode"), "");
         EXPECT_EQ(text("EditSime"), "20");
@@ -154,9 +166,9 @@ TEST_F(GassanScreenTest, AMissingMonthlyRowIsTypedInAndStored) {
     press(Qt::Key_Return);
     ASSERT_TRUE(widget<RecordBar>("DBNavigator1")->run(RecordBar::Post));
 
-    EXPECT_EQ(stored("SELECT COUNT(*) FROM HIMAS31 WHERE KCODE = '000123' AND HYMD = '03/02/28'")
-                  .toInt(),
-              1);
+    EXPECT_EQ(
+        stored("SELECT COUNT(*) FROM HIMAS31 WHERE KCODE = '000123' AND HYMD = '03/02/28'").toInt(),
+        1);
 }
 
 // Enter and Page Down go on, Page Up back; Enter never reaches a field.

@@ -166,10 +166,10 @@ TEST_F(PartnerMasterRulesTest, ClosingDayOutsideOneToTwentyEightOrNinetyNineIsRe
         const char* typed;
         bool accepted;
     };
-    for (const Case& c : {Case{"01", true}, Case{"15", true}, Case{"28", true}, Case{"99", true},
-                          Case{"", true}, Case{"29", false}, Case{"30", false}, Case{"31", false},
-                          Case{"00", false}, Case{"5", false}, Case{"1a", false},
-                          Case{"98", false}}) {
+    for (const Case& c :
+         {Case{"01", true}, Case{"15", true}, Case{"28", true}, Case{"99", true}, Case{"", true},
+          Case{"29", false}, Case{"30", false}, Case{"31", false}, Case{"00", false},
+          Case{"5", false}, Case{"1a", false}, Case{"98", false}}) {
         SCOPED_TRACE(c.typed);
         ASSERT_TRUE(partners().setText("SIME", c.typed).ok);
         const Result left = rules->closingDayLeft();

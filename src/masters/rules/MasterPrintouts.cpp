@@ -30,14 +30,14 @@ void registerMasterPrintouts(PrintoutRegistry& registry) {
                       openPartnerRange,
                       AddressBook::define},
                      {.top = 10, .bottom = 10, .left = 15, .right = 10});
-    registry.addPair({QStringLiteral("QR_Add_LBL"),
-                      PageSetup::a4(PageOrientation::Portrait,
-                                    {.top = 7, .bottom = 7, .left = 2, .right = 2}),
-                      kCodeRange,
-                      {},
-                      openPartnerRange,
-                      AddressLabels::define},
-                     {.top = 7, .bottom = 7, .left = 15, .right = 2});
+    registry.addPair(
+        {QStringLiteral("QR_Add_LBL"),
+         PageSetup::a4(PageOrientation::Portrait, {.top = 7, .bottom = 7, .left = 2, .right = 2}),
+         kCodeRange,
+         {},
+         openPartnerRange,
+         AddressLabels::define},
+        {.top = 7, .bottom = 7, .left = 15, .right = 2});
 }
 
 }  // namespace vantir

@@ -5,7 +5,8 @@
 namespace vantir {
 
 QStringList PartnerRangeQuery::lines(const QString& from, const QString& to) {
-    return {QStringLiteral("SELECT * FROM HIMAS3"), QStringLiteral("WHERE KCODE >= ") + sqlQuote(from),
+    return {QStringLiteral("SELECT * FROM HIMAS3"),
+            QStringLiteral("WHERE KCODE >= ") + sqlQuote(from),
             QStringLiteral("AND KCODE <= ") + sqlQuote(to), QStringLiteral("ORDER BY KCODE")};
 }
 

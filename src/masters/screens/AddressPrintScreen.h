@@ -18,9 +18,8 @@ class AddressPrintScreen : public Screen {
 
   public:
     // Throws PrintError for a mode the dialog does not serve.
-    AddressPrintScreen(const QString& mode, const AppState& state,
-                       const PrintoutRegistry& registry, PrintSources sources, Messages& messages,
-                       QWidget* parent = nullptr);
+    AddressPrintScreen(const QString& mode, const AppState& state, const PrintoutRegistry& registry,
+                       PrintSources sources, Messages& messages, QWidget* parent = nullptr);
 
     ReportPreview* preview() const { return preview_; }
 

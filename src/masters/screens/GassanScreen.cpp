@@ -147,32 +147,26 @@ QWidget* GassanScreen::makeMaster() {
     auto* panel = new QGroupBox(QStringLiteral("取引先　累計等データ"), this);
     panel->setObjectName(QStringLiteral("GroupMaster"));
     TableDataset& partner = rules_.master();
-    const auto masterField = [](const char* column, const char16_t* caption,
-                                bool hidden = false) {
+    const auto masterField = [](const char* column, const char16_t* caption, bool hidden = false) {
         return FormField{.column = QLatin1String(column),
                          .caption = QString::fromUtf16(caption),
                          .name = QStringLiteral("EditMas") + QLatin1String(column),
                          .hidden = hidden};
     };
-    master_ = new RecordForm(*this, partner,
-                             {masterField("UKING", u"売上累計"),
-                              masterField("UHIYO", u"費用(売)累計"),
-                              masterField("URIZAN", u"前年売上残"),
-                              masterField("SKING", u"仕入累計"),
-                              masterField("SHIYO", u"費用(仕)累計"),
-                              masterField("SIRZAN", u"前年仕入残"),
-                              masterField("INKING", u"社内売上累計"),
-                              masterField("INSKING", u"社内仕入累計"),
-                              masterField("NUKING", u"入金累計"),
-                              masterField("HSKING", u"支払累計"),
-                              FormField{.column = rules_.side().codeColumn,
-                                        .caption = QStringLiteral("取引先CD"),
-                                        .inEnterSequence = false,
-                                        .inTabOrder = false,
-                                        .name = QStringLiteral("EditMasCode"),
-                                        .readOnly = true},
-                              masterField("URISUB", u"URISUB", true),
-                              masterField("SIRSUB", u"SIRSUB", true)});
+    master_ = new RecordForm(
+        *this, partner,
+        {masterField("UKING", u"売上累計"), masterField("UHIYO", u"費用(売)累計"),
+         masterField("URIZAN", u"前年売上残"), masterField("SKING", u"仕入累計"),
+         masterField("SHIYO", u"費用(仕)累計"), masterField("SIRZAN", u"前年仕入残"),
+         masterField("INKING", u"社内売上累計"), masterField("INSKING", u"社内仕入累計"),
+         masterField("NUKING", u"入金累計"), masterField("HSKING", u"支払累計"),
+         FormField{.column = rules_.side().codeColumn,
+                   .caption = QStringLiteral("取引先CD"),
+                   .inEnterSequence = false,
+                   .inTabOrder = false,
+                   .name = QStringLiteral("EditMasCode"),
+                   .readOnly = true},
+         masterField("URISUB", u"URISUB", true), masterField("SIRSUB", u"SIRSUB", true)});
     auto* bar = new RecordBar(partner, messages(), QStringLiteral("DBNavigator3"), panel);
     bar->setVisibleButtons({RecordBar::Post, RecordBar::Cancel});
     auto* layout = new QVBoxLayout(panel);

@@ -31,8 +31,8 @@ class GassanScreen : public Screen {
     // search: the side's long-lived search dialog (none: the double click does nothing).
     // Opens both views (throws DbError); the views, registry and messages must outlive
     // the screen.
-    GassanScreen(const GassanSide& side, DataModule1& data, HandBacks& handBacks,
-                 QDialog* search, Messages& messages, QWidget* parent = nullptr);
+    GassanScreen(const GassanSide& side, DataModule1& data, HandBacks& handBacks, QDialog* search,
+                 Messages& messages, QWidget* parent = nullptr);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

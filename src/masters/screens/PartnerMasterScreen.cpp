@@ -9,12 +9,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "platform/ui/ListWidths.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
 #include "platform/ui/DatasetGrid.h"
 #include "platform/ui/KeyHandler.h"
+#include "platform/ui/ListWidths.h"
 #include "platform/ui/RecordBar.h"
 #include "platform/ui/RecordForm.h"
 

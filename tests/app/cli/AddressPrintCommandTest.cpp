@@ -43,8 +43,8 @@ TEST_F(AddressPrintCommandTest, EachAddressPrintoutAndItsTwinPrintsTheRangeAsTyp
                           Case{"QR_Add_LBL", "paper 210x297", "\"中物流 御中\""},
                           Case{"QR_Add_LBL2", "paper 240x279.4", "\"中物流 御中\""}}) {
         SCOPED_TRACE(c.printout);
-        const CliRun run = print({c.printout, "--from", "000100", "--to", "000199", "--text",
-                                  dir.path() + "/out.txt"});
+        const CliRun run = print(
+            {c.printout, "--from", "000100", "--to", "000199", "--text", dir.path() + "/out.txt"});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_TRUE(dump().startsWith(QString::fromLatin1(c.paper)));
         EXPECT_TRUE(dump().contains(QString::fromUtf8(c.printed)));
