@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "monthly/rules/AggregateRow.h"
+#include "monthly/rules/SlipTotals.h"
+
+namespace vantir {
+
+class Connection;
+struct MonthlyRunValues;
+
+// The carrier side of the monthly aggregation: the HIMAS32 rows of the period, matched to
+// the slips and payments through YCODE. Shaped like CustomerSteps; the totals are read
+// once, grouped by carrier.
+class CarrierSteps {
+  public:
+    using Rows = std::vector<AggregateRow>;
+
+    CarrierSteps(Connection& workingCopy, const MonthlyRunValues& values, const Rows& partners);
+
+    Rows monthly(const QString& closingDay) const;
+    void cumulative(Rows& rows) const;
+    Rows ownMonthly() const;
+    void ownCumulative(Rows& rows) const;
+
+  private:
+    void add(Rows& rows) const;
+
+    Connection& workingCopy_;
+    const MonthlyRunValues& values_;
+    const Rows& partners_;
+    SlipTotals slips_;
+    SlipTotals payments_;
+};
+
+}  // namespace vantir
