@@ -34,6 +34,10 @@ const CommandEntry kCommands[] = {
     {"upgrade", vantir::runUpgradeCommand,
      "upgrade                   bring the main database to the current layout, as every\n"
      "                          start does, printing each change"},
+    {"monthly", vantir::runMonthlyCommand,
+     "monthly --sime DD --month YY/MM  the monthly aggregation of closing day DD and month\n"
+     "                          YY/MM: refreshes the working copy, builds HIMAS31, HIMAS32\n"
+     "                          and the ledgers, stores them in the main database"},
     {"print", vantir::runPrintCommand,
      "print NAME [options] (--pdf FILE | --text FILE)\n"
      "                          a printout of the main database as a PDF or as the text of\n"
