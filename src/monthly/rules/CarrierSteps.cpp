@@ -32,18 +32,12 @@ QString name(const char* column) { return QString::fromLatin1(column); }
 }  // namespace
 
 CarrierSteps::CarrierSteps(Connection& workingCopy, const MonthlyRunValues& values,
-                           const Rows& partners)
+                           const Rows& partners, const MonthlyTotals& totals)
     : workingCopy_(workingCopy),
       values_(values),
       partners_(partners),
-      slips_(workingCopy, QStringLiteral("HITRAN1"), QStringLiteral("YCODE"),
-             {QStringLiteral("UKING"), QStringLiteral("UHIYO"), QStringLiteral("YKING"),
-              QStringLiteral("SKING"), QStringLiteral("SHIYO"), QStringLiteral("INKING"),
-              QStringLiteral("INSKING")},
-             values),
-      // A payment's amount is its SKING, as the payment entry stores it.
-      payments_(workingCopy, QStringLiteral("HITRAN3"), QStringLiteral("YCODE"),
-                {QStringLiteral("SKING")}, values) {}
+      slips_(totals.slipsByCarrier),
+      payments_(totals.paymentsByCarrier) {}
 
 CarrierSteps::Rows CarrierSteps::monthly(const QString& closingDay) const {
     Rows rows;

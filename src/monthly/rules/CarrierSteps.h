@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "monthly/rules/AggregateRow.h"
-#include "monthly/rules/SlipTotals.h"
+#include "monthly/rules/MonthlyTotals.h"
 
 namespace vantir {
 
@@ -12,13 +12,13 @@ class Connection;
 struct MonthlyRunValues;
 
 // The carrier side of the monthly aggregation: the HIMAS32 rows of the period, matched to
-// the slips and payments through YCODE. Shaped like CustomerSteps; the totals are read
-// once, grouped by carrier.
+// the slips and payments through YCODE. Shaped like CustomerSteps.
 class CarrierSteps {
   public:
     using Rows = std::vector<AggregateRow>;
 
-    CarrierSteps(Connection& workingCopy, const MonthlyRunValues& values, const Rows& partners);
+    CarrierSteps(Connection& workingCopy, const MonthlyRunValues& values, const Rows& partners,
+                 const MonthlyTotals& totals);
 
     Rows monthly(const QString& closingDay) const;
     void cumulative(Rows& rows) const;
@@ -31,8 +31,8 @@ class CarrierSteps {
     Connection& workingCopy_;
     const MonthlyRunValues& values_;
     const Rows& partners_;
-    SlipTotals slips_;
-    SlipTotals payments_;
+    const SlipTotals& slips_;
+    const SlipTotals& payments_;
 };
 
 }  // namespace vantir

@@ -23,20 +23,13 @@ bool anyOf(const CustomerSteps::Rows& rows, Test test) {
 }  // namespace
 
 CustomerSteps::CustomerSteps(Connection& workingCopy, const MonthlyRunValues& values,
-                             const Rows& partners)
+                             const Rows& partners, const MonthlyTotals& totals)
     : workingCopy_(workingCopy),
       values_(values),
       partners_(partners),
-      slips_(workingCopy, QStringLiteral("HITRAN1"), QStringLiteral("KCODE"),
-             {QStringLiteral("UKING"), QStringLiteral("UHIYO"), QStringLiteral("INKING"),
-              QStringLiteral("INSKING"), QStringLiteral("YKING"), QStringLiteral("SKING"),
-              QStringLiteral("SHIYO")},
-             values),
-      receipts_(workingCopy, QStringLiteral("HITRAN2"), QStringLiteral("KCODE"),
-                {QStringLiteral("UKING")}, values),
-      // A payment's amount is its SKING, as the payment entry stores it.
-      payments_(workingCopy, QStringLiteral("HITRAN3"), QStringLiteral("KCODE"),
-                {QStringLiteral("SKING")}, values) {}
+      slips_(totals.slipsByCustomer),
+      receipts_(totals.receiptsByCustomer),
+      payments_(totals.paymentsByCustomer) {}
 
 CustomerSteps::Rows CustomerSteps::monthly(const QString& closingDay) const {
     Rows rows;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "monthly/rules/AggregateRow.h"
-#include "monthly/rules/SlipTotals.h"
+#include "monthly/rules/MonthlyTotals.h"
 
 namespace vantir {
 
@@ -13,15 +13,15 @@ struct MonthlyRunValues;
 
 // The customer side of the monthly aggregation: per closing day, and once for the
 // customers settled on the company's own closing day, the HIMAS31 rows of the period.
-// The slip, receipt and payment totals are read once, grouped by customer, when the steps
-// are made; each step then works on its group's rows in memory and the cumulative steps
-// append the rows that have something in the month.
+// The steps work on their group's rows in memory from the run's totals, and the cumulative
+// steps append the rows that have something in the month.
 class CustomerSteps {
   public:
     using Rows = std::vector<AggregateRow>;
 
     CustomerSteps(Connection& workingCopy, const MonthlyRunValues& values,
-                  const Rows& partners);
+                  const Rows& partners,
+                  const MonthlyTotals& totals);
 
     // The group of closing day c (flag other than "1") with its month's amounts and due dates.
     Rows monthly(const QString& closingDay) const;
@@ -37,9 +37,9 @@ class CustomerSteps {
     Connection& workingCopy_;
     const MonthlyRunValues& values_;
     const Rows& partners_;
-    SlipTotals slips_;
-    SlipTotals receipts_;
-    SlipTotals payments_;
+    const SlipTotals& slips_;
+    const SlipTotals& receipts_;
+    const SlipTotals& payments_;
 };
 
 }  // namespace vantir

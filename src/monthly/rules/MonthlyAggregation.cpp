@@ -14,6 +14,7 @@
 #include "monthly/rules/MonthlyMessages.h"
 #include "monthly/rules/MonthlyRunValues.h"
 #include "monthly/rules/MonthlyStop.h"
+#include "monthly/rules/MonthlyTotals.h"
 #include "monthly/rules/PartnerTermsCheck.h"
 #include "monthly/rules/SlipLayout.h"
 #include "platform/db/DbError.h"
@@ -90,8 +91,9 @@ void MonthlyAggregation::compute(const MonthlyRunValues& values, bool& salesRebu
                  end);
     work.execute(QStringLiteral("DELETE FROM HIMAS32 WHERE HYMD = :E"), end);
 
-    const CustomerSteps customers(work, values, partners);
-    const CarrierSteps carriers(work, values, partners);
+    const MonthlyTotals totals = MonthlyTotals::read(work, values);
+    const CustomerSteps customers(work, values, partners, totals);
+    const CarrierSteps carriers(work, values, partners, totals);
     for (const QString& c : ClosingDayLoop::visits(values.month)) {
         const bool anyPartner = std::any_of(partners.begin(), partners.end(), [&](const AggregateRow& p) {
             return p.text(AggregateRow::SIME) == c;

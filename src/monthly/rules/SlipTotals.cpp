@@ -5,49 +5,48 @@
 
 namespace vantir {
 
-SlipTotals::SlipTotals(Connection& connection, const QString& table, const QString& codeColumn,
-                       const QStringList& amounts, const MonthlyRunValues& values)
-    : amounts_(amounts) {
-    const QString bounds[2] = {QStringLiteral(":S"), QStringLiteral(":F")};
-    QStringList lines = {QStringLiteral("SELECT ") + codeColumn + u','};
-    QStringList fields;
-    for (const QString& bound : bounds)
-        fields.append(QStringLiteral("SUM(CASE WHEN DDAY >= %1 THEN 1 ELSE 0 END)").arg(bound));
-    for (const QString& bound : bounds) {
-        for (const QString& amount : amounts) {
-            fields.append(QStringLiteral("SUM(CASE WHEN DDAY >= %1 THEN %2 END)").arg(bound, amount));
-            fields.append(
-                QStringLiteral("MAX(CASE WHEN DDAY >= %1 AND %2 >= 0 THEN 1 ELSE 0 END)")
-                    .arg(bound, amount));
-        }
-    }
-    lines.append(fields.join(QStringLiteral(",\n")));
-    lines.append(QStringLiteral("FROM ") + table);
-    lines.append(QStringLiteral("WHERE DDAY >= :LOW AND DDAY <= :E"));
-    lines.append(QStringLiteral("GROUP BY ") + codeColumn);
-
-    Statement statement = connection.prepare(lines);
-    statement.bind(QStringLiteral("S"), values.start);
-    statement.bind(QStringLiteral("F"), values.fiscalStart);
+std::vector<SlipTotals> SlipTotals::read(Connection& connection, const QString& table,
+                                         const QStringList& codeColumns,
+                                         const QStringList& amounts,
+                                         const MonthlyRunValues& values) {
+    std::vector<SlipTotals> totals(codeColumns.size(), SlipTotals(amounts));
+    Statement statement = connection.prepare(
+        QStringLiteral("SELECT DDAY, %1, %2 FROM %3 WHERE DDAY >= :LOW AND DDAY <= :E")
+            .arg(codeColumns.join(u','), amounts.join(u','), table));
     statement.bind(QStringLiteral("LOW"), values.earliest());
     statement.bind(QStringLiteral("E"), values.end);
+    const qsizetype codes = codeColumns.size();
     const qsizetype n = amounts.size();
+    QVector<QVariant> row(n);
     while (statement.step()) {
-        const QVariant code = statement.value(0);
-        if (code.isNull()) continue;  // joins no partner
-        Totals totals;
-        int column = 1;
-        for (int range = 0; range < 2; ++range) totals.count[range] = statement.value(column++).toLongLong();
-        for (int range = 0; range < 2; ++range) {
-            totals.sum[range].resize(n);
-            totals.nonNegative[range].resize(n);
-            for (qsizetype a = 0; a < n; ++a) {
-                totals.sum[range][a] = statement.value(column++).toLongLong();
-                totals.nonNegative[range][a] = statement.value(column++).toLongLong() != 0;
+        const QString day = statement.value(0).toString();
+        const bool ranges[2] = {day >= values.start, day >= values.fiscalStart};
+        for (qsizetype a = 0; a < n; ++a) row[a] = statement.value(int(1 + codes + a));
+        for (qsizetype k = 0; k < codes; ++k) {
+            const QVariant code = statement.value(int(1 + k));
+            if (code.isNull()) continue;  // joins no partner
+            auto found = totals[k].byCode_.find(code.toString());
+            if (found == totals[k].byCode_.end()) {
+                Totals fresh;
+                for (int range = 0; range < 2; ++range) {
+                    fresh.sum[range].resize(n);
+                    fresh.nonNegative[range].resize(n);
+                }
+                found = totals[k].byCode_.insert(code.toString(), fresh);
+            }
+            for (int range = 0; range < 2; ++range) {
+                if (!ranges[range]) continue;
+                ++found->count[range];
+                for (qsizetype a = 0; a < n; ++a) {
+                    if (row[a].isNull()) continue;
+                    const qint64 amount = row[a].toLongLong();
+                    found->sum[range][a] += amount;
+                    if (amount >= 0) found->nonNegative[range][a] = true;
+                }
             }
         }
-        byCode_.insert(code.toString(), std::move(totals));
     }
+    return totals;
 }
 
 const SlipTotals::Totals* SlipTotals::of(const QVariant& code) const {
