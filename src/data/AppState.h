@@ -21,6 +21,10 @@ struct AppState {
     QString EditTen2;
     // The data source name last chosen on the data switch screen.
     QString EditS1 = QStringLiteral("EditS1");
+    // Whether the working copy holds a file the data switch put in its place (a year
+    // archive) rather than the start's snapshot of the main database: the monthly
+    // aggregation then computes in it and writes nothing into the main database.
+    bool WorkingCopyIsArchive = false;
     // COP_DAT.RPT_FLG (report layouts) and COP_DAT.RPT_FLG2 (invoice forms).
     QString EditRpt_Flg = QStringLiteral("0");
     QString EditRpt_Flg2 = QStringLiteral("0");

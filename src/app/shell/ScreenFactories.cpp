@@ -20,6 +20,7 @@
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/GassanScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
+#include "monthly/screens/SetMonScreen.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/report/ReportPreview.h"
 #include "slips/screens/PartnerSearchDialog.h"
@@ -115,6 +116,12 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     table.setScreenFactory(QStringLiteral("SelSeikyu"), [](const ScreenContext& context) {
         return screenSet(std::make_unique<SelSeikyuScreen>(context.dm1, context.dm2, context.state,
                                                            context.messages));
+    });
+
+    // Group 4: the monthly aggregation.
+    table.setScreenFactory(QStringLiteral("SetMon"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<SetMonScreen>(context.dm1, context.dm2, context.state,
+                                                        context.messages));
     });
 
     // Group 4: the consolidation masters, one screen told apart by its side; each waits

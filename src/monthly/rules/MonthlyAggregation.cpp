@@ -77,6 +77,24 @@ Result MonthlyAggregation::run(const QString& closingDay, const QString& month,
     }
 }
 
+Result MonthlyAggregation::rebuildPurchases(const MonthlyRunValues& values,
+                                            bool workingCopyIsArchive) {
+    try {
+        Connection& work = dm2_.database().connection();
+        TransactionGuard guard(work);
+        const bool rebuilt = LedgerRebuild::rebuild(work, values, LedgerRebuild::Side::Purchases);
+        guard.commit();
+        if (workingCopyIsArchive) return {true, monthlyMessage::archive};
+        if (rebuilt) {
+            MainDatabasePush(dm1_.database().connection(), dm2_.database().path())
+                .push(QStringLiteral("HITRANS"), SlipLayout::columns(), QStringLiteral("KCODE"));
+        }
+        return Result::success();
+    } catch (const DbError& error) {
+        return Result::failure(error.message());
+    }
+}
+
 void MonthlyAggregation::compute(const MonthlyRunValues& values, bool& salesRebuilt,
                                  bool& purchasesRebuilt) {
     Connection& work = dm2_.database().connection();

@@ -27,6 +27,10 @@ class MonthlyAggregation {
     // leaves the main database as it was.
     Result run(const QString& closingDay, const QString& month, bool workingCopyIsArchive);
 
+    // The purchase ledger alone, rebuilt for the period of values and pushed (not for an
+    // archive), the working copy as it is.
+    Result rebuildPurchases(const MonthlyRunValues& values, bool workingCopyIsArchive);
+
   private:
     void compute(const MonthlyRunValues& values, bool& salesRebuilt, bool& purchasesRebuilt);
 
