@@ -25,6 +25,7 @@
 #include "platform/report/ReportPreview.h"
 #include "slips/screens/PartnerSearchDialog.h"
 #include "slips/screens/PrintRangeScreen.h"
+#include "slips/screens/SlipCorrectionScreen.h"
 #include "slips/screens/SlipEntryScreen.h"
 #include "slips/screens/SlipSearchDialog.h"
 
@@ -46,6 +47,12 @@ struct CashSettingDates {
     QString receipts;
     QString payments;
 };
+
+// The searches the slip screens open: the long-lived dialogs of the main window.
+SearchDialogs slipSearches(LongLivedScreens& longLived) {
+    return {[&longLived](const QString& name) { return longLived.find(name) != nullptr; },
+            [&longLived](const QString& name) { longLived.show(name); }};
+}
 
 void registerCashScreens(CommandTable& table) {
     auto dates = std::make_shared<CashSettingDates>();
@@ -82,13 +89,14 @@ void registerCashScreens(CommandTable& table) {
 void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     // Group 1: the slip entry.
     table.setScreenFactory(QStringLiteral("NippoInp"), [](const ScreenContext& context) {
-        LongLivedScreens& longLived = context.longLived;
-        SearchDialogs searches{
-            [&longLived](const QString& name) { return longLived.find(name) != nullptr; },
-            [&longLived](const QString& name) { longLived.show(name); }};
-        return screenSet(std::make_unique<SlipEntryScreen>(context.dm1, context.hookTargets,
-                                                           context.handBacks, context.state,
-                                                           searches, context.messages));
+        return screenSet(std::make_unique<SlipEntryScreen>(
+            context.dm1, context.hookTargets, context.handBacks, context.state,
+            slipSearches(context.longLived), context.messages));
+    });
+    table.setScreenFactory(QStringLiteral("NippoEdit"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<SlipCorrectionScreen>(
+            context.dm1, context.hookTargets, context.handBacks, slipSearches(context.longLived),
+            context.messages));
     });
     // Group 1: daily prints. One print range dialog serves four printouts, told apart by
     // the report name of the command.

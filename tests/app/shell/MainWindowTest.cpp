@@ -231,6 +231,17 @@ TEST_F(MainWindowTest, AScreenClosedByTheUserIsReleasedByTheNextCommand) {
     EXPECT_TRUE(entry.isNull());
 }
 
+// 配車票訂正 opens the slip correction with the cursor in its number box.
+TEST_F(MainWindowTest, SlipCorrectionOpensFromTheMenu) {
+    start();
+    choose(1, "btnMS2");
+    QWidget* correction = screen("NippoEdit");
+    ASSERT_TRUE(correction);
+    EXPECT_TRUE(correction->isVisible());
+    EXPECT_EQ(correction->windowTitle(), "配車票訂正");
+    EXPECT_EQ(state.EditPName, "NippoEdit");
+}
+
 TEST_F(MainWindowTest, APairIsOpenedAndReleasedTogether) {
     start();
     choose(1, "btnMS3");  // 配車票問合せ: the dispatch list with the inquiry screen

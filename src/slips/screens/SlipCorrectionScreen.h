@@ -1,0 +1,62 @@
+#pragma once
+
+#include "data/HandBacks.h"
+#include "platform/dataset/EventSubscriptions.h"
+#include "platform/ui/Screen.h"
+#include "slips/rules/SlipCorrectionRules.h"
+#include "slips/screens/SearchDialogs.h"
+
+class QLineEdit;
+class QPushButton;
+
+namespace vantir {
+
+class DataModule1;
+class HookTargets;
+class RecordForm;
+
+// The dispatch slip correction (配車票訂正): the slip-number box, the slip's record form
+// shared with the entry, the command buttons (no "F3 追加" button; F3 and the menu still
+// append) with the menu "データベース", and the close button. The rules live in
+// SlipCorrectionRules; this only wires the widgets to them.
+class SlipCorrectionScreen : public Screen {
+    Q_OBJECT
+
+  public:
+    // Opens nothing, attaches itself to the HITRAN1 hooks and offers the customer and
+    // carrier codes to the searches; everything given must outlive it.
+    SlipCorrectionScreen(DataModule1& data, HookTargets& targets, HandBacks& handBacks,
+                         SearchDialogs searches, Messages& messages, QWidget* parent = nullptr);
+
+    static inline const QString kNumberBox = QStringLiteral("EditDenNo");
+
+  protected:
+    // Closing by the frame with a change pending is refused as "&Q 閉じる" refuses it.
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* makeNumberBar();
+    QWidget* makeCommands();
+    void makeMenu();
+    void wireNumberBox();
+    void offerHandBacks();
+    void takeHandedBack(const QString& column, const QString& code);
+    void showSlipEditing(bool editing);
+    void registerSlip();
+    void cancelSlip();
+    void appendSlip();
+    void deleteSlip();
+
+    SlipCorrectionRules& rules_;
+    SearchDialogs searches_;
+    HandBackOffers offers_;
+    EventSubscriptions subscriptions_;
+    RecordForm* form_ = nullptr;
+    QLineEdit* number_ = nullptr;
+    QPushButton* post_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* delete_ = nullptr;
+};
+
+}  // namespace vantir
