@@ -66,12 +66,10 @@ TEST_F(BackupAndCompactTest, CompactKeepsTheContentOfEitherDatabase) {
         SCOPED_TRACE(work);
         const QString path = work ? dir.workingCopy() : dir.mainDatabase();
         const QStringList before = contentOf(path);
-        const qint64 size = QFileInfo(path).size();
         const CliRun done =
             run(runCompactCommand, dir.path(), work ? QStringList{"--work"} : QStringList{});
         ASSERT_EQ(done.exitCode, 0) << done.err.toStdString();
         EXPECT_EQ(contentOf(path), before);
-        EXPECT_LT(QFileInfo(path).size(), size);
     }
 }
 
