@@ -97,7 +97,7 @@ TEST_F(MaintenanceScreensTest, DataSwitchListsTheSourcesAndSwitchesToTheChosenFi
         [&](const QString&, const QString&) { return dir.filePath("DataBase/VANTIR2001.mdb"); });
     widget<QPushButton>("btnChange")->click();
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_TRUE(appState.workingCopyIsArchive);
+    EXPECT_TRUE(appState.WorkingCopyIsArchive);
     EXPECT_EQ(appState.EditS1, "Rinji2001");
     EXPECT_EQ(rowsOf(dm2.database().connection(), "SELECT CODE FROM HITRAN1"), QStringList{"000009"});
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
