@@ -25,6 +25,8 @@ int runUpgradeCommand(CliContext& context, const QStringList& args);  // upgrade
 int runMonthlyCommand(CliContext& context, const QStringList& args);  // monthly --sime --month
 int runPrintCommand(CliContext& context, const QStringList& args);    // print NAME ...
 int runInvoiceCommand(CliContext& context, const QStringList& args);  // invoice --sime DD ...
+int runBackupCommand(CliContext& context, const QStringList& args);   // backup FILE
+int runCompactCommand(CliContext& context, const QStringList& args);  // compact [--work]
 
 // The printouts `print` knows, one line each: the name and the options it takes.
 QStringList printoutUsages();

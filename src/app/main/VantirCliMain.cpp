@@ -49,6 +49,11 @@ const CommandEntry kCommands[] = {
      "                          the invoice run for one customer, or every customer of the\n"
      "                          closing day with sales in the period (default: the period\n"
      "                          the invoice dialog proposes today); one line per customer"},
+    {"backup", vantir::runBackupCommand,
+     "backup FILE               write a consistent copy of the main database to FILE, also\n"
+     "                          while the program is running (for a nightly job)"},
+    {"compact", vantir::runCompactCommand,
+     "compact [--work]          compact the main database (or the working copy) in place"},
     {"help", runHelpCommand, "help                      list the commands and the printouts"},
 };
 

@@ -13,7 +13,12 @@
 #include "cash/screens/CashPrintDialog.h"
 #include "data/AppState.h"
 #include "data/DataModule1.h"
+#include "maintenance/screens/CompactionScreen.h"
 #include "maintenance/screens/CompanyScreen.h"
+#include "maintenance/screens/DataSwitchScreen.h"
+#include "maintenance/screens/InitializationScreen.h"
+#include "maintenance/screens/PasswordDialog.h"
+#include "maintenance/screens/YearEndPurgeDialog.h"
 #include "maintenance/screens/ControlScreen.h"
 #include "maintenance/screens/OwnOfficeScreen.h"
 #include "masters/screens/AddressPrintScreen.h"
@@ -23,6 +28,7 @@
 #include "monthly/screens/SetMonScreen.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/report/ReportPreview.h"
+#include "platform/system/Registry.h"
 #include "slips/screens/PartnerSearchDialog.h"
 #include "slips/screens/PrintRangeScreen.h"
 #include "slips/screens/SlipCorrectionScreen.h"
@@ -177,7 +183,30 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
             std::make_unique<OwnOfficeScreen>(context.programDir, context.dm1, context.messages));
     });
 
+    table.setScreenFactory(QStringLiteral("NenDel"), [](const ScreenContext& context) {
+        return screenSet(std::make_unique<YearEndPurgeDialog>(
+            context.programDir, context.dm1.database(), Registry::defaultPath(), context.messages));
+    });
+    // The password dialog is shown; the initialization screen behind it only on the right
+    // password. Both go with the next command.
+    table.setScreenFactory(QStringLiteral("Delete"), [](const ScreenContext& context) {
+        auto initialization =
+            std::make_unique<InitializationScreen>(context.dm1.database(), context.messages);
+        ScreenSet screens;
+        screens.push_back(std::make_unique<PasswordDialog>(initialization.get(), context.messages));
+        screens.push_back(std::move(initialization));
+        return screens;
+    });
+
     // Screens made at start.
+    longLived.registerScreen(QStringLiteral("Compaction"), [](const ScreenContext& context) {
+        return std::make_unique<CompactionScreen>(context.programDir, context.messages);
+    });
+    longLived.registerScreen(QStringLiteral("DataSwitch"), [](const ScreenContext& context) {
+        return std::make_unique<DataSwitchScreen>(context.programDir, context.dm1, context.dm2,
+                                                  context.state, Registry::defaultPath(),
+                                                  context.messages);
+    });
     longLived.registerScreen(QStringLiteral("SlipSearch"), [](const ScreenContext& context) {
         return std::make_unique<SlipSearchDialog>(context.dm1, context.messages);
     });

@@ -7,11 +7,11 @@
 #include "data/DatabaseFiles.h"
 #include "data/FreshDatabase.h"
 #include "data/WorkingCopy.h"
+#include "maintenance/rules/DataSourceRegistration.h"
 #include "maintenance/rules/DatabaseLocation.h"
 #include "maintenance/rules/DatabaseUpgrade.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
-#include "platform/db/EngineLibrary.h"
 #include "platform/system/Messages.h"
 #include "platform/system/Registry.h"
 
@@ -125,28 +125,8 @@ bool StartUp::openMainDatabase(Database& database) {
 }
 
 void StartUp::registerWorkingCopy() {
-    const QString dataSource = QStringLiteral("VANTIRX");
-    if (registry_.createKey(kDataSourcesKey)) {
-        registry_.writeString(kDataSourcesKey, dataSource,
-                              QStringLiteral("Microsoft Access Driver (*.mdb)"));
-    }
-    if (registry_.createKey(kWorkingCopyKey)) {
-        registry_.writeString(kWorkingCopyKey, QStringLiteral("DBQ"),
-                              native(DatabaseFiles::workingCopy(programDir_)));
-        registry_.writeString(kWorkingCopyKey, QStringLiteral("Driver"), engineLibraryFile());
-        registry_.writeInteger(kWorkingCopyKey, QStringLiteral("DriverId"), 25);
-        registry_.writeString(kWorkingCopyKey, QStringLiteral("FIL"), QStringLiteral("Ms Access;"));
-        registry_.writeInteger(kWorkingCopyKey, QStringLiteral("SafeTransactions"), 0);
-        registry_.writeString(kWorkingCopyKey, QStringLiteral("UID"), QString());
-    }
-    if (registry_.createKey(kJetEngineKey)) {
-        registry_.writeString(kJetEngineKey, QStringLiteral("ImplicitCommitSync"), QString());
-        registry_.writeInteger(kJetEngineKey, QStringLiteral("MaxBufferSize"), 2048);
-        registry_.writeInteger(kJetEngineKey, QStringLiteral("PageTimeout"), 5);
-        registry_.writeInteger(kJetEngineKey, QStringLiteral("Threads"), 3);
-        registry_.writeString(kJetEngineKey, QStringLiteral("UserCommitSync"),
-                              QStringLiteral("Yes"));
-    }
+    DataSourceRegistration::write(registry_, QStringLiteral("VANTIRX"),
+                                  DatabaseFiles::workingCopy(programDir_));
 }
 
 bool StartUp::refreshWorkingCopy(Connection& mainDatabase, const QString& workingCopy) {

@@ -154,6 +154,15 @@ const Registry::Value* Registry::findValue(const QString& key, const QString& na
     return nullptr;
 }
 
+QStringList Registry::valueNames(const QString& key) const {
+    load();
+    QStringList names;
+    if (const Key* found = findKey(key)) {
+        for (const Value& value : found->values) names << value.name;
+    }
+    return names;
+}
+
 bool Registry::keyExists(const QString& key) const {
     load();
     return readable_ && findKey(key);

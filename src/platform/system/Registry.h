@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <optional>
 
@@ -35,6 +36,8 @@ class Registry {
     std::optional<QString> readString(const QString& key, const QString& name) const;
     std::optional<qint32> readInteger(const QString& key, const QString& name) const;
     std::optional<Type> valueType(const QString& key, const QString& name) const;
+    // The names of a key's values in the order written; empty when the key is missing.
+    QStringList valueNames(const QString& key) const;
 
     // Write into an existing key only (as a key opened without creating); false when the
     // key is missing or the file cannot be written.
