@@ -5,9 +5,9 @@
 #include "platform/ui/Screen.h"
 #include "slips/rules/SlipCorrectionRules.h"
 #include "slips/screens/SearchDialogs.h"
+#include "slips/screens/SlipCommands.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace vantir {
 
@@ -37,26 +37,16 @@ class SlipCorrectionScreen : public Screen {
 
   private:
     QWidget* makeNumberBar();
-    QWidget* makeCommands();
-    void makeMenu();
     void wireNumberBox();
-    void offerHandBacks();
-    void takeHandedBack(const QString& column, const QString& code);
-    void showSlipEditing(bool editing);
-    void registerSlip();
-    void cancelSlip();
     void appendSlip();
-    void deleteSlip();
 
     SlipCorrectionRules& rules_;
     SearchDialogs searches_;
     HandBackOffers offers_;
+    SlipCommands commands_;
     EventSubscriptions subscriptions_;
     RecordForm* form_ = nullptr;
     QLineEdit* number_ = nullptr;
-    QPushButton* post_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    QPushButton* delete_ = nullptr;
 };
 
 }  // namespace vantir

@@ -5,9 +5,9 @@
 #include "platform/ui/Screen.h"
 #include "slips/rules/SlipEntryRules.h"
 #include "slips/screens/SearchDialogs.h"
+#include "slips/screens/SlipCommands.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace vantir {
 
@@ -38,31 +38,20 @@ class SlipEntryScreen : public Screen {
 
   private:
     QWidget* makeSetDateBar();
-    QWidget* makeCommands();
-    void makeMenu();
     void wireSetDateBoxes();
-    void offerHandBacks();
     Leave setDateLeft(QLineEdit& box, const SetDateResult& result);
-    void takeHandedBack(const QString& column, const QString& code);
-    void showSlipEditing(bool editing);
-    void registerSlip();
-    void cancelSlip();
     void appendSlip();
-    void deleteSlip();
     void openSlipSearch();
 
     SlipEntryRules& rules_;
     SearchDialogs searches_;
     HandBackOffers offers_;
+    SlipCommands commands_;
     EventSubscriptions subscriptions_;
     RecordForm* form_ = nullptr;
     QLineEdit* year_ = nullptr;
     QLineEdit* month_ = nullptr;
     QLineEdit* day_ = nullptr;
-    QPushButton* post_ = nullptr;
-    QPushButton* cancel_ = nullptr;
-    QPushButton* append_ = nullptr;
-    QPushButton* delete_ = nullptr;
 };
 
 }  // namespace vantir
