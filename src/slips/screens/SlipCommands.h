@@ -28,8 +28,7 @@ class SlipCommands {
                  std::function<void()> appendSlip);
 
     // A command button: a click runs the command with the cursor left where it is.
-    static QPushButton* commandButton(const QString& caption, const QString& name,
-                                      QWidget* parent);
+    static QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent);
 
     // Colours the names, lets the screen's event filter see their double-clicks and offers
     // the customer and carrier codes to the searches.

@@ -69,8 +69,8 @@ QWidget* SlipEntryScreen::makeSetDateBar() {
     day_ = addBox(QStringLiteral("EditH3"), opening.day, QStringLiteral("日"));
     caption->setBuddy(year_);
     line->addSpacing(24);
-    QPushButton* search =
-        SlipCommands::commandButton(QStringLiteral("&F 配車票検索"), QStringLiteral("btnSearch"), bar);
+    QPushButton* search = SlipCommands::commandButton(QStringLiteral("&F 配車票検索"),
+                                                      QStringLiteral("btnSearch"), bar);
     connect(search, &QPushButton::clicked, this, [this] { openSlipSearch(); });
     line->addWidget(search);
     line->addStretch(1);
