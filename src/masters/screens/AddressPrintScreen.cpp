@@ -2,8 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "platform/ui/InputMode.h"
@@ -26,7 +26,9 @@ QLineEdit* codeBox(const QString& name, const QString& preset, QWidget* parent) 
 AddressPrintScreen::AddressPrintScreen(const QString& mode, const AppState& state,
                                        const PrintoutRegistry& registry, PrintSources sources,
                                        Messages& messages, QWidget* parent)
-    : Screen(messages, parent), print_(makeRules<AddressPrint>(mode, state, registry, sources)) {
+    : Screen(messages, parent),
+      print_(makeRules<AddressPrint>(mode, state, registry, sources)),
+      buttons_(*this, [this] { return print_.layOut(from_->text(), to_->text()); }) {
     setObjectName(mode);
     setWindowTitle(QStringLiteral("住所録印刷"));
 
@@ -40,35 +42,17 @@ AddressPrintScreen::AddressPrintScreen(const QString& mode, const AppState& stat
     codes->addWidget(new QLabel(QStringLiteral("～"), this));
     codes->addWidget(to_);
 
-    auto* print = new QPushButton(QStringLiteral("&P 印刷"), this);
-    print->setObjectName(QStringLiteral("btnPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { runCommand([this] { this->print(); }); });
-    auto* close = new QPushButton(QStringLiteral("&Q 閉じる"), this);
-    close->setObjectName(QStringLiteral("btnClose"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(print);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons =
+        buttons_.makeButtons(QStringLiteral("&P 印刷"), QStringLiteral("&Q 閉じる"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(codes);
     layout->addLayout(buttons);
 
-    keys().setSequence({from_, to_, print, close});
+    keys().setSequence({from_, to_, buttons_.printButton(), buttons_.closeButton()});
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
     setFirstField(from_);
-    connect(this, &Screen::closed, this, [this] {
-        if (preview_) preview_->close();
-    });
-}
-
-void AddressPrintScreen::print() {
-    if (preview_) preview_->close();
-    preview_ = new ReportPreview(print_.layOut(from_->text(), to_->text()), this);
-    preview_->setWindowFlag(Qt::Window);
-    preview_->setAttribute(Qt::WA_DeleteOnClose);
-    preview_->show();
 }
 
 }  // namespace vantir

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QPointer>
-
+#include "common/screens/PreviewButtons.h"
 #include "masters/rules/AddressPrint.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/ui/Screen.h"
@@ -21,15 +20,13 @@ class AddressPrintScreen : public Screen {
     AddressPrintScreen(const QString& mode, const AppState& state, const PrintoutRegistry& registry,
                        PrintSources sources, Messages& messages, QWidget* parent = nullptr);
 
-    ReportPreview* preview() const { return preview_; }
+    ReportPreview* preview() const { return buttons_.preview(); }
 
   private:
-    void print();
-
     AddressPrint& print_;
     QLineEdit* from_ = nullptr;
     QLineEdit* to_ = nullptr;
-    QPointer<ReportPreview> preview_;
+    PreviewButtons buttons_;
 };
 
 }  // namespace vantir

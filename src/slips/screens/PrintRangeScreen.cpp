@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/report/ReportPreview.h"
 #include "platform/system/Clock.h"
 #include "platform/ui/JapaneseLocale.h"
 #include "platform/ui/KeyHandler.h"
@@ -19,7 +18,8 @@ PrintRangeScreen::PrintRangeScreen(const QString& reportName, const AppState& st
                                    const PrintoutRegistry& registry, PrintSources sources,
                                    Messages& messages, QWidget* parent)
     : Screen(messages, parent),
-      range_(makeRules<PrintRange>(reportName, state, registry, sources)) {
+      range_(makeRules<PrintRange>(reportName, state, registry, sources)),
+      buttons_(*this, [this] { return range_.layOut(date_->date(), kind_->currentText()); }) {
     setObjectName(QStringLiteral("SelDate"));
     setWindowTitle(QStringLiteral("印刷範囲選択"));
 
@@ -38,36 +38,16 @@ PrintRangeScreen::PrintRangeScreen(const QString& reportName, const AppState& st
     fields->addRow(QStringLiteral("日付"), date_);
     fields->addRow(QStringLiteral("日付区分"), kind_);
 
-    auto* print = new QPushButton(QStringLiteral("印刷"), this);
-    print->setObjectName(QStringLiteral("btnPrint"));
-    connect(print, &QPushButton::clicked, this, [this] { runCommand([this] { this->print(); }); });
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
-    close->setObjectName(QStringLiteral("btnClose"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(print);
-    buttons->addWidget(close);
+    QHBoxLayout* buttons = buttons_.makeButtons(QStringLiteral("印刷"), QStringLiteral("閉じる"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
     layout->addLayout(fields);
     layout->addLayout(buttons);
 
-    keys().setSequence({date_, kind_, print, close});
+    keys().setSequence({date_, kind_, buttons_.printButton(), buttons_.closeButton()});
     keys().setStepKeys(QLatin1Char('+'), QLatin1Char('-'));
     setFirstField(date_);
-    // The preview opened for the dialog goes when the dialog is closed.
-    connect(this, &Screen::closed, this, [this] {
-        if (preview_) preview_->close();
-    });
-}
-
-void PrintRangeScreen::print() {
-    if (preview_) preview_->close();
-    preview_ = new ReportPreview(range_.layOut(date_->date(), kind_->currentText()), this);
-    preview_->setWindowFlag(Qt::Window);
-    preview_->setAttribute(Qt::WA_DeleteOnClose);
-    preview_->show();
 }
 
 }  // namespace vantir

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QPointer>
-
+#include "common/screens/PreviewButtons.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/ui/Screen.h"
 #include "slips/rules/PrintRange.h"
@@ -25,15 +24,13 @@ class PrintRangeScreen : public Screen {
                      const PrintoutRegistry& registry, PrintSources sources, Messages& messages,
                      QWidget* parent = nullptr);
 
-    ReportPreview* preview() const { return preview_; }
+    ReportPreview* preview() const { return buttons_.preview(); }
 
   private:
-    void print();
-
     PrintRange& range_;
     QDateEdit* date_ = nullptr;
     QComboBox* kind_ = nullptr;
-    QPointer<ReportPreview> preview_;
+    PreviewButtons buttons_;
 };
 
 }  // namespace vantir

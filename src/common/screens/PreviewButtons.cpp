@@ -1,0 +1,40 @@
+#include "common/screens/PreviewButtons.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "platform/report/ReportPreview.h"
+#include "platform/ui/Screen.h"
+
+namespace vantir {
+
+PreviewButtons::PreviewButtons(Screen& screen, std::function<PageModel()> layOut)
+    : screen_(screen), layOut_(std::move(layOut)) {}
+
+QHBoxLayout* PreviewButtons::makeButtons(const QString& printCaption, const QString& closeCaption) {
+    print_ = new QPushButton(printCaption, &screen_);
+    print_->setObjectName(QStringLiteral("btnPrint"));
+    QObject::connect(print_, &QPushButton::clicked, &screen_,
+                     [this] { screen_.runCommand([this] { print(); }); });
+    close_ = new QPushButton(closeCaption, &screen_);
+    close_->setObjectName(QStringLiteral("btnClose"));
+    QObject::connect(close_, &QPushButton::clicked, &screen_, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(print_);
+    buttons->addWidget(close_);
+    // The preview opened for the dialog goes when the dialog is closed.
+    QObject::connect(&screen_, &Screen::closed, &screen_, [this] {
+        if (preview_) preview_->close();
+    });
+    return buttons;
+}
+
+void PreviewButtons::print() {
+    if (preview_) preview_->close();
+    preview_ = new ReportPreview(layOut_(), &screen_);
+    preview_->setWindowFlag(Qt::Window);
+    preview_->setAttribute(Qt::WA_DeleteOnClose);
+    preview_->show();
+}
+
+}  // namespace vantir

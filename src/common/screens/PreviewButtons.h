@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+#include "platform/report/PageModel.h"
+
+class QHBoxLayout;
+class QPushButton;
+
+namespace vantir {
+
+class ReportPreview;
+class Screen;
+
+// The two buttons of a print dialog that shows its report in a preview: the print button
+// lays the report out from the dialog's fields and opens its preview (one at a time, the
+// one before closed), the close button closes the dialog, and the preview goes with it.
+class PreviewButtons {
+  public:
+    // layOut reads the dialog's fields; what it throws reaches the user as the print
+    // button's refusal. The screen must outlive this.
+    PreviewButtons(Screen& screen, std::function<PageModel()> layOut);
+
+    // The print (btnPrint) and close (btnClose) buttons side by side.
+    QHBoxLayout* makeButtons(const QString& printCaption, const QString& closeCaption);
+    QPushButton* printButton() const { return print_; }
+    QPushButton* closeButton() const { return close_; }
+    ReportPreview* preview() const { return preview_; }
+
+  private:
+    void print();
+
+    Screen& screen_;
+    std::function<PageModel()> layOut_;
+    QPushButton* print_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QPointer<ReportPreview> preview_;
+};
+
+}  // namespace vantir
