@@ -7,7 +7,8 @@ namespace vantir {
 
 DataModule2::DataModule2(const QString& programDir, const AppState& state, HookTargets& targets)
     : DataModule(QStringLiteral("VANTIRX"), DatabaseFiles::workingCopy(programDir),
-                 /*mainModule=*/false) {
+                 /*mainModule=*/false),
+      state_(state) {
     RecordHooks::connect(view(QStringLiteral("HIMAS3")), view(QStringLiteral("HITRAN1")),
                          RecordHooks::slipModes(), state, targets);
 }

@@ -18,7 +18,12 @@ class DataModule2 : public DataModule {
     // Whole-table copy that appends rows and updates those whose key already exists.
     const BatchMove& batchMove2() const { return batchMove2_; }
 
+    // The program's state, read by the record hooks and by whoever asks whether the data
+    // switch has put an archive in place of the working copy.
+    const AppState& state() const { return state_; }
+
   private:
+    const AppState& state_;
     BatchMove batchMove2_{QStringLiteral("BatchMove2"), BatchMove::Mode::AppendUpdate};
 };
 

@@ -29,6 +29,7 @@ const OptionForm kOptionForms[] = {
     {"--since", PrintOption::DateRange, &PrintSelection::since, "YY/MM/DD"},
     {"--until", PrintOption::DateRange, &PrintSelection::until, "YY/MM/DD"},
     {"--partner", PrintOption::Partner, &PrintSelection::partner, "CODE"},
+    {"--choice", PrintOption::Choice, &PrintSelection::choice, "N"},
 };
 
 const OptionForm* formNamed(const QString& name) {
@@ -94,6 +95,10 @@ void checkValue(const Printout& printout, const OptionForm& form, const QString&
             if (!printout.kinds.contains(value))
                 throw PrintError(QStringLiteral("%1 %2 is not one of %3")
                                      .arg(name, value, printout.kinds.join(QStringLiteral(", "))));
+            break;
+        case PrintOption::Choice:
+            if (value.size() != 1 || !value[0].isDigit())
+                throw PrintError(QStringLiteral("%1 %2 is not one digit").arg(name, value));
             break;
         case PrintOption::CodeRange:
         case PrintOption::Partner:

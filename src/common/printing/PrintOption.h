@@ -12,6 +12,7 @@ enum class PrintOption {
     CodeRange,  // --from CODE --to CODE
     DateRange,  // --since YY/MM/DD --until YY/MM/DD
     Partner,    // --partner CODE
+    Choice,     // --choice N: a one-digit choice the printout's dialog offers
 };
 
 // One selection a printout takes, and whether it cannot print without it.

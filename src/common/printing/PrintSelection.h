@@ -17,6 +17,7 @@ struct PrintSelection {
     QString since;  // --since and --until: a range of dates
     QString until;
     QString partner;  // --partner: one customer or carrier code
+    QString choice;   // --choice: one digit (a sub-period, a closing flag)
 };
 
 }  // namespace vantir
