@@ -58,6 +58,12 @@ const QStringList kAwkwardCases = {
     "UPDATE HIMAS3 SET SIMEFLG = '1' WHERE KCODE = '000006'",
     "UPDATE HITRAN1 SET SKING = -ABS(SKING) - 1 WHERE YCODE = '000006'",
     "UPDATE HITRAN3 SET SKING = -ABS(SKING) - 1 WHERE YCODE = '000006'",
+    // Own-closing-day carriers: every expense negative, so that the group's expense test
+    // fails; and none of their slips in January, so that the group keeps what its rows hold.
+    "UPDATE HITRAN1 SET SHIYO = -ABS(SHIYO) - 1 WHERE YCODE IN "
+    "(SELECT YCODE FROM HIMAS3 WHERE SIMEFLG = '1')",
+    "DELETE FROM HITRAN1 WHERE DDAY >= '26/01/01' AND DDAY <= '26/01/31' AND YCODE IN "
+    "(SELECT YCODE FROM HIMAS3 WHERE SIMEFLG = '1')",
     // Payments that name a customer too, for the customer side's payment columns.
     "UPDATE HITRAN3 SET KCODE = YCODE WHERE CAST(CODE AS INTEGER) % 3 = 0",
     "UPDATE HITRAN3 SET KCODE = '000004', SKING = -ABS(SKING) - 1 WHERE CAST(CODE AS INTEGER) % 10 = 1",

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
+#include <vector>
 
 #include "platform/db/DbError.h"
 #include "platform/db/JetDialect.h"
@@ -56,24 +58,82 @@ QStringList tableInfo(Connection& connection, const QString& table, const char* 
     return values;
 }
 
-// Copies the whole database of `source` into the empty database `copy`. A writer on
-// another connection may hold the source for a moment: wait for it as long as a
-// statement would.
-void backupInto(sqlite3* source, sqlite3* copy) {
-    sqlite3_backup* backup = sqlite3_backup_init(copy, "main", source, "main");
-    if (!backup) throw DbError(engineMessage(copy));
-    int rc = SQLITE_OK;
-    for (int waited = 0;; waited += 50) {
-        rc = sqlite3_backup_step(backup, -1);
-        if ((rc != SQLITE_BUSY && rc != SQLITE_LOCKED) || waited >= busyTimeoutMs) break;
-        sqlite3_sleep(50);
+// Runs one statement of the engine's own (locking, journal mode), outside the dialect.
+void runEngineStatement(sqlite3* db, const char* sql) {
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw DbError(engineMessage(db));
+}
+
+QString systemMessage(const QString& path) {
+    return QString::fromLocal8Bit(std::strerror(errno)) + QStringLiteral(": ") + path;
+}
+
+// Copies the bytes of the open file `from` into the open, empty file `to` and flushes
+// them to the disk; the kernel copies where it can, the bytes pass through here where it
+// cannot (another file system).
+void copyFileBytes(int from, int to, const QString& toPath) {
+    bool kernelCopies = true;
+    std::vector<char> buffer;
+    for (;;) {
+        ssize_t copied = -1;
+        if (kernelCopies) {
+            copied = copy_file_range(from, nullptr, to, nullptr, 1 << 30, 0);
+            if (copied < 0 && (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP ||
+                               errno == EINVAL)) {
+                kernelCopies = false;
+                buffer.resize(1 << 20);
+                continue;
+            }
+        } else {
+            copied = read(from, buffer.data(), buffer.size());
+            for (ssize_t written = 0; copied > 0 && written < copied;) {
+                const ssize_t n = write(to, buffer.data() + written, size_t(copied - written));
+                if (n < 0) throw DbError(systemMessage(toPath));
+                written += n;
+            }
+        }
+        if (copied < 0) throw DbError(systemMessage(toPath));
+        if (copied == 0) break;
     }
-    sqlite3_backup_finish(backup);
-    if (rc != SQLITE_DONE) {
-        throw DbError(rc == SQLITE_BUSY || rc == SQLITE_LOCKED
-                          ? QString::fromUtf8(sqlite3_errstr(rc))
-                          : engineMessage(copy));
+    if (fsync(to) != 0) throw DbError(systemMessage(toPath));
+}
+
+// Copies the database file of `source` into the file at copyPath. Under the read lock
+// taken first, no connection can write into the file (a writer keeps its changes in its
+// journal and cache until it may lock the file for itself), so its bytes are a
+// consistent database; a journal left by a crash is rolled back by taking the lock.
+// That holds for the rollback journal this program's databases keep; a write-ahead log
+// would hold committed pages outside the file, so such a database is refused.
+void copyUnderReadLock(sqlite3* source, const QString& copyPath) {
+    const char* sourcePath = sqlite3_db_filename(source, "main");
+    if (!sourcePath || !*sourcePath)
+        throw DbError(QStringLiteral("A database held in memory cannot be copied"));
+    sqlite3_stmt* mode = nullptr;
+    if (sqlite3_prepare_v2(source, "PRAGMA main.journal_mode", -1, &mode, nullptr) != SQLITE_OK)
+        throw DbError(engineMessage(source));
+    const bool writeAheadLog =
+        sqlite3_step(mode) == SQLITE_ROW &&
+        qstricmp(reinterpret_cast<const char*>(sqlite3_column_text(mode, 0)), "wal") == 0;
+    sqlite3_finalize(mode);
+    if (writeAheadLog)
+        throw DbError(QStringLiteral("A database with a write-ahead log cannot be copied: ") +
+                      QString::fromUtf8(sourcePath));
+
+    runEngineStatement(source, "BEGIN");
+    try {
+        runEngineStatement(source, "SELECT count(*) FROM sqlite_schema");  // the read lock
+        QFile from(QString::fromUtf8(sourcePath));
+        QFile to(copyPath);
+        if (!from.open(QIODevice::ReadOnly))
+            throw DbError(from.errorString() + QStringLiteral(": ") + from.fileName());
+        if (!to.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw DbError(to.errorString() + QStringLiteral(": ") + copyPath);
+        copyFileBytes(from.handle(), to.handle(), copyPath);
+    } catch (...) {
+        sqlite3_exec(source, "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
     }
+    runEngineStatement(source, "COMMIT");
 }
 
 }  // namespace
@@ -209,20 +269,7 @@ void Connection::snapshotTo(const QString& destinationPath) {
                                                  : QFile::ReadOwner | QFile::WriteOwner |
                                                        QFile::ReadGroup | QFile::ReadOther);
 
-    sqlite3* copy = nullptr;
-    if (sqlite3_open_v2(QFile::encodeName(copyFile.fileName()).constData(), &copy,
-                        SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-        const QString message = engineMessage(copy);
-        sqlite3_close_v2(copy);
-        throw DbError(message);
-    }
-    try {
-        backupInto(db, copy);
-    } catch (...) {
-        sqlite3_close_v2(copy);
-        throw;
-    }
-    sqlite3_close_v2(copy);
+    copyUnderReadLock(db, copyFile.fileName());
 
     // A journal left beside the old destination would be replayed into the new file.
     for (const char* suffix : {"-journal", "-wal", "-shm"})

@@ -67,8 +67,9 @@ class Connection {
     void rollback();
     bool inTransaction() const;
 
-    // A consistent copy of the whole database into another file, made while this
-    // connection may be writing (SQLite backup API). The destination is replaced.
+    // A consistent copy of the whole database into another file, made while other
+    // connections may be writing: the file's bytes under a read lock, flushed to the disk.
+    // The destination is replaced only by a complete copy.
     void snapshotTo(const QString& destinationPath);
 
     // The database's state now (throws DbError when the connection is not open).

@@ -1,6 +1,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "TempDatabase.h"
 #include "platform/db/DbError.h"
@@ -208,6 +209,15 @@ TEST_F(ConnectionTest, SnapshotCopiesWhatIsCommittedWhileTheFileIsInUse) {
     EXPECT_EQ(copy.declaredTypes(QStringLiteral("HIMAS3")),
               db.declaredTypes(QStringLiteral("HIMAS3")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no temporary left
+}
+
+// A database keeping a write-ahead log has committed pages outside its file, which a copy
+// of the file would lose: it is refused, not copied short.
+TEST_F(ConnectionTest, SnapshotRefusesADatabaseWithAWriteAheadLog) {
+    insertPartner(db, QStringLiteral("000001"));
+    db.scalar(QStringLiteral("PRAGMA journal_mode = WAL"));
+    EXPECT_THROW(db.snapshotTo(path(QStringLiteral("VANTIRX.mdb"))), DbError);
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("VANTIRX.mdb"))));
 }
 
 TEST_F(ConnectionTest, RefusedSnapshotLeavesEveryFileAsItWas) {
