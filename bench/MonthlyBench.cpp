@@ -22,6 +22,7 @@
 #include "data/DataModule2.h"
 #include "data/DatabaseFiles.h"
 #include "data/HookTargets.h"
+#include "data/WorkingCopy.h"
 #include "data/sample/SampleCompany.h"
 #include "monthly/rules/MonthlyAggregation.h"
 #include "platform/db/Connection.h"
@@ -69,6 +70,21 @@ void BM_MonthlyRun(benchmark::State& state) {
     state.counters["slips"] = double(state.range(0));
 }
 
+// The part of the run that does not grow with the month's slips: the working copy taken
+// anew from the main database.
+void BM_WorkingCopyRefresh(benchmark::State& state) {
+    Company& c = company(int(state.range(0)));
+    AppState appState;
+    HookTargets targets;
+    DataModule1 dm1(c.dir.path(), appState, targets);
+    DataModule2 dm2(c.dir.path(), appState, targets);
+    for (auto _ : state) {
+        const Result result = WorkingCopy::refresh(dm1, dm2);
+        if (!result) state.SkipWithError(result.message.toStdString().c_str());
+    }
+    state.counters["MB"] = double(QFileInfo(c.main()).size()) / 1e6;
+}
+
 // The reference on a copy of the company, each statement written at once as it always
 // was, with the disk's flush per statement turned off (it would only add waiting).
 void BM_LiteralMonthlyRun(benchmark::State& state) {
@@ -91,6 +107,10 @@ void BM_LiteralMonthlyRun(benchmark::State& state) {
 }  // namespace vantir
 
 BENCHMARK(vantir::BM_MonthlyRun)->Arg(60'000)->Arg(600'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(vantir::BM_WorkingCopyRefresh)
+    ->Arg(60'000)
+    ->Arg(600'000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(vantir::BM_LiteralMonthlyRun)
     ->Arg(60'000)
     ->Arg(600'000)
