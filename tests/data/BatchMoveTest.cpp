@@ -122,6 +122,55 @@ TEST_F(BatchMoveTest, CopiesOnlyTheRowsTheSourceShowsUnderItsFilter) {
     EXPECT_EQ(work().columnNames(QStringLiteral("HIMAS31")).size(), 23);
 }
 
+// A statement of the destination's own database that is not open goes across inside the
+// engine: its bound values, its columns' declared types and its order come along, a
+// filter set on it still narrows the rows, and a failure leaves the destination alone.
+TEST_F(BatchMoveTest, AClosedStatementOfTheSameDatabaseCopiesAsAnOpenOneDoes) {
+    struct Case {
+        const char* name;
+        const char* filter;
+        const char* sql;
+        QStringList rows;  // HWRK31 afterwards; empty: the copy fails and HWRK31 stays
+    };
+    for (const Case& c : {
+             Case{"Bound",
+                  "",
+                  "SELECT KCODE, HYMD, UKING FROM HIMAS31 WHERE HYMD <= :H ORDER BY KCODE DESC",
+                  {"000002|26/10/31|3000000000", "000001|26/10/31|120000"}},
+             Case{"Filtered",
+                  "KCODE = '000001'",
+                  "SELECT KCODE, HYMD, UKING FROM HIMAS31 WHERE HYMD <= :H",
+                  {"000001|26/10/31|120000"}},
+             Case{"Failing", "", "SELECT KCODE, KCODE FROM HIMAS31 WHERE HYMD <= :H", {}},
+         }) {
+        SCOPED_TRACE(c.name);
+        work().execute(QStringLiteral("DELETE FROM HWRK31"));
+        work().execute(QStringLiteral("INSERT INTO HWRK31 (KCODE) VALUES ('OLD')"));
+        QueryDataset& query = dm2.query1();
+        query.close();
+        query.setSql({QString::fromLatin1(c.sql)});
+        query.setParam(QStringLiteral("H"), QStringLiteral("26/10/31"));
+        query.setFilter(QString::fromLatin1(c.filter));
+        query.setFiltered(*c.filter != 0);
+        TableDataset& destination = dm2.table1();
+        destination.setTableName(QStringLiteral("HWRK31"));
+        if (c.rows.isEmpty()) {
+            EXPECT_THROW(dm2.batchMove1().execute(query, destination), DbError);
+            EXPECT_EQ(rowsOf(work(), QStringLiteral("SELECT KCODE FROM HWRK31")),
+                      QStringList{"OLD"});
+        } else {
+            EXPECT_EQ(dm2.batchMove1().execute(query, destination), c.rows.size());
+            EXPECT_EQ(rowsOf(work(), QStringLiteral("SELECT * FROM HWRK31")), c.rows);
+            EXPECT_EQ(columnInfoFromDeclaredType(QStringLiteral("KCODE"),
+                                                 work().declaredTypes(QStringLiteral("HWRK31"))[0])
+                          .width,
+                      6);
+        }
+        query.close();
+        query.setFiltered(false);
+    }
+}
+
 // A copy that fails leaves the destination as it was.
 TEST_F(BatchMoveTest, AFailedCopyLeavesTheDestinationAlone) {
     QueryDataset& query = dm1.query1();

@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
     choose(8, "btnMS1");
     QPointer<QWidget> partners = screen("Tokui_mas");
     for (const auto& [group, command] :
-         {std::pair{9, "btnMS4"}, {3, "btnMS2"}, {9, "btnDB_Change"}}) {
+         {std::pair{9, "btnMS4"}, {6, "btnMS1"}, {9, "btnDB_Change"}}) {
         choose(group, command);
         EXPECT_FALSE(partners.isNull()) << group << command;
         EXPECT_EQ(state.EditPName, "Tokui_mas") << group << command;
@@ -441,6 +441,26 @@ TEST_F(MainWindowTest, TheInvoiceDialogOpensFromGroupThree) {
     EXPECT_EQ(opened->windowTitle(), "請求印刷選択");
     EXPECT_EQ(messages.shown,
               QStringList{"question:範囲指定:当該月の売上のある得意先のみ表示しますか？"});
+}
+
+// One dialog for the month-based reports, shaped by the command's report.
+TEST_F(MainWindowTest, TheMonthlyReportCommandsOpenTheirShapedDialog) {
+    start();
+    for (const auto& [group, command, mode, range, third] :
+         {std::tuple{5, "btnMS1", "QR_TK_SM", "得意ｺｰﾄﾞ", false},
+          {3, "btnMS2", "QR_UriBKS", "得意ｺｰﾄﾞ", true},
+          {4, "btnMS4", "QR_INS_SM", "取引先ｺｰﾄﾞ", false},
+          {5, "btnMS7", "QR_Eki_Tan", "担当者ｺｰﾄﾞ", false},
+          {3, "btnMS5", "QR_KakeSir", "傭車先ｺｰﾄﾞ", true}}) {
+        SCOPED_TRACE(mode);
+        choose(group, command);
+        EXPECT_EQ(state.EditPName, QString::fromLatin1(mode));
+        QWidget* dialog = screen("MonthlyPrint");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->findChild<QLabel*>("LabelRange")->text(), QString::fromUtf8(range));
+        EXPECT_EQ(dialog->findChild<QWidget*>("EditChoice")->isVisible(), third);
+    }
 }
 
 TEST_F(MainWindowTest, ClosingTheMainWindowReleasesTheOpenScreensAndEndsTheRun) {

@@ -12,6 +12,8 @@
 #include "common/printing/PrintRunner.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "common/printing/ReportLayoutSwitches.h"
+#include "data/DataModule2.h"
+#include "platform/dataset/QueryDataset.h"
 #include "platform/report/PageModelDump.h"
 #include "platform/report/ReportPreview.h"
 #include "support/DataModuleTest.h"
@@ -198,6 +200,34 @@ TEST_F(PrintRunnerTest, APrintoutOfTheWorkingCopyReadsTheWorkingCopyWithBoundVal
         model.pages[0].textValues(),
         (QStringList{"支払伝票一覧表", "26/11", "傭車先", "傭車先名", "金　　額", "200001",
                      "東和運輸", "30,000", "200003", "南海陸送", "12,000", "件数", "2", "42,000"}));
+}
+
+// The own office's name is no selection of the user's: the runner hands it to the query
+// and the layout from the program's state (line 2 of "VantirTenSet.ini").
+TEST_F(PrintRunnerTest, TheOwnOfficeReachesTheQueryAndTheLayout) {
+    appState.EditTen2 = QStringLiteral("本社営業所");
+    QString queried;
+    registry.add(
+        {QStringLiteral("QR_Office"),
+         PageSetup::a4(PageOrientation::Portrait, PageMargins::all(10)),
+         {},
+         {},
+         [&queried](const PrintSources& sources, const PrintSelection& selection) -> Dataset& {
+             queried = selection.office;
+             QueryDataset& rows = sources.dm2.query(QStringLiteral("Q_HIT3R"));
+             rows.open();
+             return rows;
+         },
+         [](const PageSetup& paper, const PrintSelection& selection) {
+             ReportDefinition report(QStringLiteral("QR_Office"), paper);
+             report.setPageHeader(5).add(ReportElement::text(selection.office, 0, 0, 60, 5));
+             return report;
+         }});
+
+    const PageModel model = runner.layOut(QStringLiteral("QR_Office"), PrintSelection{});
+
+    EXPECT_EQ(queried, QStringLiteral("本社営業所"));
+    EXPECT_TRUE(model.pages.first().textValues().contains(QStringLiteral("本社営業所")));
 }
 
 TEST_F(PrintRunnerTest, ThePreviewShowsThePrintoutsPages) {
