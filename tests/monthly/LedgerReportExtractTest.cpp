@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "monthly/rules/LedgerReport.h"
+#include "monthly/rules/LedgerReportExtract.h"
+#include "platform/dataset/QueryDataset.h"
+#include "support/DataModuleTest.h"
+#include "support/Seed.h"
+
+namespace vantir::test {
+namespace {
+
+SeedRow slip(int code, const char* dday, const char* kcode, const char* ycode, qint64 uking,
+             qint64 sking) {
+    return {{"CODE", QString::number(code)},
+            {"HYMD", QString::fromLatin1(dday)},
+            {"DDAY", QString::fromLatin1(dday)},
+            {"KCODE", QString::fromLatin1(kcode)},
+            {"KNAME", QStringLiteral("得意先")},
+            {"YCODE", QString::fromLatin1(ycode)},
+            {"YNAME", QStringLiteral("傭車先")},
+            {"UKING", uking},
+            {"UHIYO", 100},
+            {"SKING", sking},
+            {"SHIYO", 50},
+            {"YKING", sking}};
+}
+
+// A receipt or payment: its amount is UKING (received) or SKING (paid).
+SeedRow cash(int code, const char* dday, const char* partner, const char* amountColumn,
+             qint64 amount) {
+    return {{"CODE", QString::number(code)},
+            {"HYMD", QString::fromLatin1(dday)},
+            {"DDAY", QString::fromLatin1(dday)},
+            {"KCODE", QString::fromLatin1(partner)},
+            {"YCODE", QString::fromLatin1(partner)},
+            {QString::fromLatin1(amountColumn), amount},
+            {"UHIYO", 0},
+            {"SHIYO", 0}};
+}
+
+// The monthly aggregate row of a partner for the month ending on hymd.
+SeedRow aggregate(const char* kcode, const char* hymd) {
+    return {{"KCODE", QString::fromLatin1(kcode)},
+            {"YCODE", QString::fromLatin1(kcode)},
+            {"HYMD", QString::fromLatin1(hymd)},
+            {"SIME", "99"},
+            {"SAIT", "30"},
+            {"URIZAN", 1}};
+}
+
+// May 2024, closing day 99, in the working copy: customers 000001 and 000002 have slips,
+// only 000001 and the carrier 000009 have an aggregate row of May.
+class LedgerReportExtractTest : public DataModuleTest {
+  protected:
+    void SetUp() override {
+        Connection& work = dm2.database().connection();
+        seedRows(work, "HITRAN1",
+                 {slip(1, "24/05/03", "000001", "000009", 1000, 800),
+                  slip(2, "24/05/15", "000002", "000009", 2000, 1500),
+                  slip(3, "24/05/25", "000001", "000008", 3000, 2500),
+                  slip(4, "24/04/30", "000001", "000009", 9000, 9000)});
+        seedRows(work, "HITRAN2", {cash(1, "24/05/20", "000001", "UKING", 700)});
+        seedRows(work, "HITRAN3", {cash(1, "24/05/21", "000009", "SKING", 600)});
+        seedRows(work, "HIMAS31",
+                 {aggregate("000001", "24/05/31"), aggregate("000009", "24/05/31"),
+                  aggregate("000002", "24/04/30")});
+    }
+
+    // The list's rows: partner, DDAY, CODE and the three amounts of the line.
+    QStringList listed(const char* report, ClosingPeriod slips, QString from = "0",
+                       QString to = "999999") {
+        const LedgerReport& ledger = *LedgerReport::find(QString::fromLatin1(report));
+        const LedgerReportSide& side = *ledger.side;
+        QueryDataset& list =
+            LedgerReportExtract::run(dm2, ledger, {slips, {"24/05/01", "24/05/31"}, from, to, 10});
+        QStringList rows;
+        for (list.first(); !list.eof(); list.next()) {
+            rows << QStringList{list.text(side.code), list.text("DDAY"),
+                                list.text("CODE"),    list.text(side.amount),
+                                list.text(side.cost), list.text(side.cashAmount),
+                                list.text("SHOZEI")}
+                        .join(u'|');
+        }
+        return rows;
+    }
+
+    const ClosingPeriod may{"24/05/01", "24/05/31"};
+};
+
+TEST_F(LedgerReportExtractTest, SlipsOfACustomerWithoutAnAggregateRowOfTheMonthAreLeftOut) {
+    // 000002 has a row of April only; receipts come in with their amount, slips lose
+    // their purchase side, every slip row carries the tax rate.
+    EXPECT_EQ(listed("QR_UriBK", may),
+              (QStringList{"000001|24/05/03|1|1000|100|0|10", "000001|24/05/20|1|||700|",
+                           "000001|24/05/25|3|3000|100|0|10"}));
+}
+
+TEST_F(LedgerReportExtractTest, ThePurchaseSideJoinsByCarrierAndAddsThePaymentsAmounts) {
+    EXPECT_EQ(listed("QR_SirBK", may),
+              (QStringList{"000009|24/05/03|1|800|50|0|10", "000009|24/05/15|2|1500|50|0|10",
+                           "000009|24/05/21|1|||600|"}));
+}
+
+TEST_F(LedgerReportExtractTest, TheStoredLedgersReceiptRowsAreClearedAndEveryReceiptAddedAgain) {
+    // The aggregation stored a slip and the receipt in the ledger.
+    SeedRow stored = cash(1, "24/05/20", "000001", "SKING", 700);
+    stored["KNAME"] = QStringLiteral("得意先");
+    seedRows(dm2.database().connection(), "HITRANM",
+             {slip(1, "24/05/03", "000001", "000009", 1000, 0), stored});
+    QStringList rows = listed("QR_UriBKM", may);
+    rows.sort();  // the two rows of the receipt share day and number
+    EXPECT_EQ(rows, (QStringList{"000001|24/05/03|1|1000|100|0|10", "000001|24/05/20|1||0|0|10",
+                                 "000001|24/05/20|1|||700|"}));
+}
+
+TEST_F(LedgerReportExtractTest, ThePartOfTheMonthNarrowsSlipsAndReceiptsButNotTheAggregates) {
+    const std::optional<ClosingPeriod> middle = ledgerSubPeriod("2", may);
+    ASSERT_TRUE(middle);
+    EXPECT_EQ(listed("QR_UriBKS", *middle), (QStringList{"000001|24/05/20|1|||700|"}));
+}
+
+TEST_F(LedgerReportExtractTest, CodesCompareAsTextAndAQuoteStaysInItsLiteral) {
+    seedRows(dm2.database().connection(), "HITRAN1", {slip(5, "24/05/04", "10", "000009", 5, 5)});
+    seedRows(dm2.database().connection(), "HIMAS31", {aggregate("10", "24/05/31")});
+    EXPECT_EQ(listed("QR_UriBK", may, "1", "2"), (QStringList{"10|24/05/04|5|5|100|0|10"}));
+    EXPECT_TRUE(listed("QR_UriBK", may, "0' OR '1'='1", "0' OR '1'='1").isEmpty());
+}
+
+TEST(LedgerSubPeriod, TheChoiceCutsTheMonthOfThePeriodsEndIntoThirds) {
+    struct Case {
+        const char* choice;
+        ClosingPeriod period;
+        std::optional<ClosingPeriod> part;
+    };
+    const ClosingPeriod month{"24/05/01", "24/05/31"};
+    const ClosingPeriod twentieth{"24/04/21", "24/05/20"};
+    for (const Case& c : {
+             Case{"0", month, month},
+             Case{"1", month, ClosingPeriod{"24/05/01", "24/05/10"}},
+             Case{"2", month, ClosingPeriod{"24/05/11", "24/05/20"}},
+             Case{"3", month, ClosingPeriod{"24/05/21", "24/05/31"}},
+             // A closing day other than the month end: the first part starts in April.
+             Case{"1", twentieth, ClosingPeriod{"24/04/21", "24/05/10"}},
+             Case{"4", month, std::nullopt},
+             Case{"", month, std::nullopt},
+         }) {
+        SCOPED_TRACE(std::string(c.choice) + " " + c.period.end.toStdString());
+        const std::optional<ClosingPeriod> part =
+            ledgerSubPeriod(QString::fromLatin1(c.choice), c.period);
+        ASSERT_EQ(part.has_value(), c.part.has_value());
+        if (!part) continue;
+        EXPECT_EQ(part->start, c.part->start);
+        EXPECT_EQ(part->end, c.part->end);
+    }
+}
+
+}  // namespace
+}  // namespace vantir::test
