@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "common/printing/PrintError.h"
 #include "monthly/rules/KakeReport.h"
 #include "monthly/rules/KakeReportExtract.h"
-#include "platform/dataset/QueryDataset.h"
+#include "monthly/rules/MonthlyReportRun.h"
+#include "monthly/rules/MonthlyWorkTables.h"
+#include "platform/dataset/Dataset.h"
 #include "support/DataModuleTest.h"
 #include "support/Seed.h"
 
@@ -89,11 +92,13 @@ TEST_F(KakeReportExtractTest, TheClosingFlagChoosesTheCarriers) {
     }
 }
 
-TEST_F(KakeReportExtractTest, TheCodeRangeNarrowsTheListAsText) {
+TEST_F(KakeReportExtractTest, TheCodeRangeNarrowsTheListAsTextAndABadFlagIsRefused) {
     EXPECT_EQ(listed(KakeSide::payables(), "20", "1", "Y00002", "Y00004"),
               (QStringList{"Y00002|8", "Y00004|8"}));
-    EXPECT_EQ(listed(KakeSide::receivables(), "20", "", "1", "2"), QStringList{});
-    EXPECT_TRUE(listed(KakeSide::receivables(), "20' OR '1'='1", "").isEmpty());
+    // Nothing to list, and a quote that stays inside its literal, refuse the print.
+    EXPECT_THROW(listed(KakeSide::receivables(), "20", "", "1", "2"), PrintError);
+    EXPECT_THROW(listed(KakeSide::receivables(), "20' OR '1'='1", ""), PrintError);
+    EXPECT_THROW(listed(KakeSide::payables(), "20", "3"), PrintError);
 }
 
 }  // namespace

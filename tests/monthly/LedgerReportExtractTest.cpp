@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "common/printing/PrintError.h"
+#include "common/printing/WorkingCopyPrint.h"
 #include "monthly/rules/LedgerReport.h"
 #include "monthly/rules/LedgerReportExtract.h"
-#include "platform/dataset/QueryDataset.h"
+#include "monthly/rules/MonthlyReportRun.h"
+#include "monthly/rules/MonthlyWorkTables.h"
+#include "platform/dataset/Dataset.h"
 #include "support/DataModuleTest.h"
 #include "support/Seed.h"
 
@@ -66,37 +70,42 @@ class LedgerReportExtractTest : public DataModuleTest {
                   aggregate("000002", "24/04/30")});
     }
 
-    // The list's rows: partner, DDAY, CODE and the three amounts of the line.
-    QStringList listed(const char* report, ClosingPeriod slips, QString from = "0",
+    // The list's rows: partner, DDAY, CODE, the three amounts of the line and the rate.
+    QStringList listed(const char* report, const char* choice = "0", QString from = "0",
                        QString to = "999999") {
         const LedgerReport& ledger = *LedgerReport::find(QString::fromLatin1(report));
         const LedgerReportSide& side = *ledger.side;
-        QueryDataset& list =
-            LedgerReportExtract::run(dm2, ledger, {slips, {"24/05/01", "24/05/31"}, from, to, 10});
+        MonthlyReportRun run;
+        run.values.start = QStringLiteral("24/05/01");
+        run.values.end = QStringLiteral("24/05/31");
+        run.values.taxRate = 10;
+        run.from = from;
+        run.to = to;
+        run.choice = QString::fromLatin1(choice);
+        MonthlyWorkTables tables(dm2);
+        Dataset& list = extractLedgerReport(tables, ledger, run);
         QStringList rows;
         for (list.first(); !list.eof(); list.next()) {
-            rows << QStringList{list.text(side.code), list.text("DDAY"),
-                                list.text("CODE"),    list.text(side.amount),
-                                list.text(side.cost), list.text(side.cashAmount),
-                                list.text("SHOZEI")}
+            rows << QStringList{list.text(side.code), list.text("DDAY"), list.text("CODE"),
+                                list.text(side.amount), list.text(side.cost),
+                                list.text(side.cashAmount), list.text("SHOZEI")}
                         .join(u'|');
         }
         return rows;
     }
-
-    const ClosingPeriod may{"24/05/01", "24/05/31"};
+};
 };
 
 TEST_F(LedgerReportExtractTest, SlipsOfACustomerWithoutAnAggregateRowOfTheMonthAreLeftOut) {
     // 000002 has a row of April only; receipts come in with their amount, slips lose
     // their purchase side, every slip row carries the tax rate.
-    EXPECT_EQ(listed("QR_UriBK", may),
+    EXPECT_EQ(listed("QR_UriBK"),
               (QStringList{"000001|24/05/03|1|1000|100|0|10", "000001|24/05/20|1|||700|",
                            "000001|24/05/25|3|3000|100|0|10"}));
 }
 
 TEST_F(LedgerReportExtractTest, ThePurchaseSideJoinsByCarrierAndAddsThePaymentsAmounts) {
-    EXPECT_EQ(listed("QR_SirBK", may),
+    EXPECT_EQ(listed("QR_SirBK"),
               (QStringList{"000009|24/05/03|1|800|50|0|10", "000009|24/05/15|2|1500|50|0|10",
                            "000009|24/05/21|1|||600|"}));
 }
@@ -107,50 +116,30 @@ TEST_F(LedgerReportExtractTest, TheStoredLedgersReceiptRowsAreClearedAndEveryRec
     stored["KNAME"] = QStringLiteral("得意先");
     seedRows(dm2.database().connection(), "HITRANM",
              {slip(1, "24/05/03", "000001", "000009", 1000, 0), stored});
-    QStringList rows = listed("QR_UriBKM", may);
+    QStringList rows = listed("QR_UriBKM");
     rows.sort();  // the two rows of the receipt share day and number
     EXPECT_EQ(rows, (QStringList{"000001|24/05/03|1|1000|100|0|10", "000001|24/05/20|1||0|0|10",
                                  "000001|24/05/20|1|||700|"}));
 }
 
 TEST_F(LedgerReportExtractTest, ThePartOfTheMonthNarrowsSlipsAndReceiptsButNotTheAggregates) {
-    const std::optional<ClosingPeriod> middle = ledgerSubPeriod("2", may);
-    ASSERT_TRUE(middle);
-    EXPECT_EQ(listed("QR_UriBKS", *middle), (QStringList{"000001|24/05/20|1|||700|"}));
+    // The 11th to the 20th of May.
+    EXPECT_EQ(listed("QR_UriBKS", "2"), (QStringList{"000001|24/05/20|1|||700|"}));
+    EXPECT_EQ(listed("QR_UriBKS", "1"), (QStringList{"000001|24/05/03|1|1000|100|0|10"}));
+    // The ledgers without a part of the month take the whole whatever the choice says.
+    EXPECT_EQ(listed("QR_UriBK", "2").size(), 3);
+    EXPECT_THROW(listed("QR_UriBKS", "4"), PrintError);
 }
 
 TEST_F(LedgerReportExtractTest, CodesCompareAsTextAndAQuoteStaysInItsLiteral) {
     seedRows(dm2.database().connection(), "HITRAN1", {slip(5, "24/05/04", "10", "000009", 5, 5)});
     seedRows(dm2.database().connection(), "HIMAS31", {aggregate("10", "24/05/31")});
-    EXPECT_EQ(listed("QR_UriBK", may, "1", "2"), (QStringList{"10|24/05/04|5|5|100|0|10"}));
-    EXPECT_TRUE(listed("QR_UriBK", may, "0' OR '1'='1", "0' OR '1'='1").isEmpty());
-}
-
-TEST(LedgerSubPeriod, TheChoiceCutsTheMonthOfThePeriodsEndIntoThirds) {
-    struct Case {
-        const char* choice;
-        ClosingPeriod period;
-        std::optional<ClosingPeriod> part;
-    };
-    const ClosingPeriod month{"24/05/01", "24/05/31"};
-    const ClosingPeriod twentieth{"24/04/21", "24/05/20"};
-    for (const Case& c : {
-             Case{"0", month, month},
-             Case{"1", month, ClosingPeriod{"24/05/01", "24/05/10"}},
-             Case{"2", month, ClosingPeriod{"24/05/11", "24/05/20"}},
-             Case{"3", month, ClosingPeriod{"24/05/21", "24/05/31"}},
-             // A closing day other than the month end: the first part starts in April.
-             Case{"1", twentieth, ClosingPeriod{"24/04/21", "24/05/10"}},
-             Case{"4", month, std::nullopt},
-             Case{"", month, std::nullopt},
-         }) {
-        SCOPED_TRACE(std::string(c.choice) + " " + c.period.end.toStdString());
-        const std::optional<ClosingPeriod> part =
-            ledgerSubPeriod(QString::fromLatin1(c.choice), c.period);
-        ASSERT_EQ(part.has_value(), c.part.has_value());
-        if (!part) continue;
-        EXPECT_EQ(part->start, c.part->start);
-        EXPECT_EQ(part->end, c.part->end);
+    EXPECT_EQ(listed("QR_UriBK", "0", "1", "2"), (QStringList{"10|24/05/04|5|5|100|0|10"}));
+    try {
+        listed("QR_UriBK", "0", "0' OR '1'='1", "0' OR '1'='1");
+        ADD_FAILURE() << "a range without partners prints nothing";
+    } catch (const PrintError& refused) {
+        EXPECT_EQ(refused.message(), kNoDataMessage);
     }
 }
 

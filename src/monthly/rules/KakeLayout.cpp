@@ -1,6 +1,7 @@
 #include "monthly/rules/KakeLayout.h"
 
 #include "monthly/rules/KakeReport.h"
+#include "monthly/rules/MonthlyRunValues.h"
 #include "monthly/rules/TextCuts.h"
 #include "platform/report/ReportColumnTable.h"
 
@@ -44,8 +45,9 @@ Sums sumsOf(const QString& prefix) {
 void addSums(ReportBand& band, const KakeSide& side, const Sums& sums, double y) {
     const QString amount = side.amount;
     const QString advance = side.advance;
+    // Each slip's tax is truncated on its own before the taxes are added up.
     auto tax = [amount](const ReportContext& row) {
-        return slipTax(row.integer(amount), row.integer(QStringLiteral("SHOZEI")));
+        return truncatedTax(row.integer(amount), row.integer(QStringLiteral("SHOZEI")));
     };
     band.addCount(sums.count)
         .addSum(sums.amount, amount)
@@ -127,8 +129,6 @@ void addConfirmation(ReportDefinition& report, const KakeSide& side) {
 }
 
 }  // namespace
-
-qint64 slipTax(qint64 amount, qint64 rate) { return amount * rate / 100; }
 
 ReportDefinition kakeLayout(const KakeReport& kake, const PageSetup& paper,
                             const KakeHeadings& headings) {

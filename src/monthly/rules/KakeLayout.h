@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 
 #include "platform/report/ReportDefinition.h"
 
@@ -22,8 +21,5 @@ struct KakeHeadings {
 // "買掛金確認書", one letter per partner on a page of its own with its slips.
 ReportDefinition kakeLayout(const KakeReport& report, const PageSetup& paper,
                             const KakeHeadings& headings);
-
-// The tax of one slip, INT(A × SHOZEI / 100): truncated toward zero, per slip.
-qint64 slipTax(qint64 amount, qint64 rate);
 
 }  // namespace vantir

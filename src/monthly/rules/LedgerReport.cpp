@@ -1,6 +1,8 @@
 #include "monthly/rules/LedgerReport.h"
 
+#include "common/printing/PrintError.h"
 #include "monthly/rules/LedgerSide.h"
+#include "monthly/rules/MonthlyReportHeader.h"
 
 namespace vantir {
 
@@ -58,14 +60,13 @@ const LedgerReport* LedgerReport::find(const QString& name) {
     return nullptr;
 }
 
-std::optional<ClosingPeriod> ledgerSubPeriod(const QString& choice, const ClosingPeriod& period) {
-    const QString month = period.end.left(6);  // "yy/mm/"
-    if (choice == u"0") return period;
-    if (choice == u"1") return ClosingPeriod{period.start, month + QStringLiteral("10")};
-    if (choice == u"2")
-        return ClosingPeriod{month + QStringLiteral("11"), month + QStringLiteral("20")};
-    if (choice == u"3") return ClosingPeriod{month + QStringLiteral("21"), period.end};
-    return std::nullopt;
+ClosingPeriod LedgerReport::slipPeriod(const ClosingPeriod& period, const QString& choice) const {
+    if (!subPeriod || choice.isEmpty()) return period;
+    static const QStringList kChoices = {QStringLiteral("0"), QStringLiteral("1"),
+                                         QStringLiteral("2"), QStringLiteral("3")};
+    if (!kChoices.contains(choice))
+        throw PrintError(QStringLiteral("期間は 0 から 3 を入力して下さい。"));
+    return monthlyReportHeader::subPeriod(period, choice);
 }
 
 }  // namespace vantir

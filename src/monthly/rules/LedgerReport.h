@@ -2,7 +2,6 @@
 
 #include <QList>
 #include <QString>
-#include <optional>
 
 #include "common/rules/ClosingPeriod.h"
 
@@ -45,13 +44,13 @@ struct LedgerReport {
     bool monthly;     // the heading says "（月次）"
 
     QString heading() const;
+    // The days the slips and receipts (payments) are taken from: the period S..E, or for
+    // an "S" report the part of it the choice 期間 names ("0" or none: the whole). Any
+    // other choice is refused with PrintError.
+    ClosingPeriod slipPeriod(const ClosingPeriod& period, const QString& choice) const;
 
     static const QList<LedgerReport>& all();
     static const LedgerReport* find(const QString& name);
 };
-
-// The part of S..E the choice 期間 names: "0" the whole, "1" to the 10th of E's month,
-// "2" the 11th to the 20th, "3" from the 21st; nothing for any other choice.
-std::optional<ClosingPeriod> ledgerSubPeriod(const QString& choice, const ClosingPeriod& period);
 
 }  // namespace vantir
