@@ -13,6 +13,7 @@
 #include "data/DataModule2.h"
 #include "data/DatabaseFiles.h"
 #include "data/HookTargets.h"
+#include "maintenance/rules/OfficeSettingsFile.h"
 #include "platform/db/DbError.h"
 #include "platform/report/ReportError.h"
 
@@ -61,6 +62,12 @@ int runPrintCommand(CliContext& context, const QStringList& args) {
     }
     AppState state;
     state.EditDir = context.programDir;
+    // The own office, as the program reads it at start: the month-based reports print its
+    // name. A missing file leaves it empty; the command line makes no file.
+    if (const auto office = OfficeSettingsFile(context.programDir).read()) {
+        state.EditTen = office->code;
+        state.EditTen2 = office->name;
+    }
     HookTargets hookTargets;
     DataModule1 dm1(context.programDir, state, hookTargets);
     DataModule2 dm2(context.programDir, state, hookTargets);

@@ -4,6 +4,7 @@
 #include "cash/rules/CashPrintouts.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "masters/rules/MasterPrintouts.h"
+#include "monthly/rules/MonthlyReportPrintouts.h"
 #include "slips/rules/SlipPrintouts.h"
 
 namespace vantir {
@@ -13,6 +14,8 @@ void registerPrintouts(PrintoutRegistry& registry) {
     registerCashPrintouts(registry);     // receipt and payment lists
     registerBillingPrintouts(registry);  // the invoice forms of the last invoice run
     registerMasterPrintouts(registry);   // masters menu: address book and labels
+    // The month-based reports of the monthly menus.
+    registerMonthlyReportPrintouts(registry);
 }
 
 const PrintoutRegistry& programPrintouts() {

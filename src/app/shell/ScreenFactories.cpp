@@ -25,6 +25,8 @@
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/GassanScreen.h"
 #include "masters/screens/PartnerMasterScreen.h"
+#include "monthly/rules/MonthlyReportShape.h"
+#include "monthly/screens/MonthlyPrintScreen.h"
 #include "monthly/screens/SetMonScreen.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/report/ReportPreview.h"
@@ -137,6 +139,15 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         return screenSet(std::make_unique<SetMonScreen>(context.dm1, context.dm2, context.state,
                                                         context.messages));
     });
+
+    // Groups 3 to 6: one dialog serves the eighteen month-based reports, shaped by mode.
+    for (const QString& report : MonthlyReportShape::reports()) {
+        table.setScreenFactory(report, [report](const ScreenContext& context) {
+            return screenSet(std::make_unique<MonthlyPrintScreen>(
+                report, programPrintouts(), PrintSources{context.dm1, context.dm2},
+                context.messages));
+        });
+    }
 
     // Group 4: the consolidation masters, one screen told apart by its side; each waits
     // for its side's search, made at start.

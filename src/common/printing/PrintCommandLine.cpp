@@ -64,12 +64,12 @@ bool isMonth(const QString& text) {
     return parseYyMm(text, &year, &month) && formatYyMm(year, month) == text;
 }
 
-// A closing day: "01" to "28", or "99" for the month end.
-bool isClosingDay(const QString& text) {
+// A closing day: "01" to the printout's last closing day, or "99" for the month end.
+bool isClosingDay(const QString& text, int lastClosingDay) {
     static const QRegularExpression twoDigits(QStringLiteral("^[0-9]{2}$"));
     if (!twoDigits.match(text).hasMatch()) return false;
     const int day = text.toInt();
-    return (day >= 1 && day <= 28) || day == 99;
+    return (day >= 1 && day <= lastClosingDay) || day == 99;
 }
 
 void checkValue(const Printout& printout, const OptionForm& form, const QString& value) {
@@ -85,11 +85,10 @@ void checkValue(const Printout& printout, const OptionForm& form, const QString&
                 throw PrintError(QStringLiteral("%1 %2 is not a month YY/MM").arg(name, value));
             break;
         case PrintOption::Sime:
-            if (!isClosingDay(value))
-                throw PrintError(
-                    QStringLiteral("%1 %2 is not a closing day DD (01 to 28, or 99 for the month "
-                                   "end)")
-                        .arg(name, value));
+            if (!isClosingDay(value, printout.lastClosingDay))
+                throw PrintError(QStringLiteral("%1 %2 is not a closing day DD (01 to %3, or 99 "
+                                                "for the month end)")
+                                     .arg(name, value, QString::number(printout.lastClosingDay)));
             break;
         case PrintOption::Kind:
             if (!printout.kinds.contains(value))

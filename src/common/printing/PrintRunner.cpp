@@ -4,6 +4,8 @@
 
 #include "common/printing/PrintError.h"
 #include "common/printing/PrintoutRegistry.h"
+#include "data/AppState.h"
+#include "data/DataModule2.h"
 #include "platform/report/DatasetCursor.h"
 #include "platform/report/PageModelDump.h"
 #include "platform/report/ReportLayout.h"
@@ -17,9 +19,11 @@ PrintRunner::PrintRunner(const PrintoutRegistry& registry, PrintSources sources)
 
 PageModel PrintRunner::layOut(const QString& printout, const PrintSelection& selection) const {
     const Printout& p = registry_.find(printout);
-    const Dataset& rows = p.query(sources_, selection);
+    PrintSelection filled = selection;
+    filled.office = sources_.dm2.state().EditTen2;
+    const Dataset& rows = p.query(sources_, filled);
     DatasetCursor cursor(rows);
-    return ReportLayout::run(p.define(p.paper, selection), cursor);
+    return ReportLayout::run(p.define(p.paper, filled), cursor);
 }
 
 ReportPreview* PrintRunner::preview(const QString& printout, const PrintSelection& selection,

@@ -34,6 +34,9 @@ struct Printout {
     std::function<Dataset&(const PrintSources&, const PrintSelection&)> query;
     // The layout on the given paper: one function serves a printout and its twin.
     std::function<ReportDefinition(const PageSetup&, const PrintSelection&)> define;
+    // The highest closing day --sime takes besides "99": the partners' closing days stop
+    // at 28, the month-based reports also know the closing days 29 to 31.
+    int lastClosingDay = 28;
 
     bool takes(PrintOption option) const;
 };

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "platform/dataset/Result.h"
 #include "platform/report/PageModel.h"
 
 class QHBoxLayout;
@@ -20,7 +21,8 @@ class Screen;
 class PreviewButtons {
   public:
     // layOut reads the dialog's fields; what it throws reaches the user as the print
-    // button's refusal. The screen must outlive this.
+    // button's refusal: a PrintError as a notice ("該当するデータがありません。"), a
+    // ReportError or DbError as an error. The screen must outlive this.
     PreviewButtons(Screen& screen, std::function<PageModel()> layOut);
 
     // The print (btnPrint) and close (btnClose) buttons side by side.
@@ -30,7 +32,7 @@ class PreviewButtons {
     ReportPreview* preview() const { return preview_; }
 
   private:
-    void print();
+    Result print();
 
     Screen& screen_;
     std::function<PageModel()> layOut_;

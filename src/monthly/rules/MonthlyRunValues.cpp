@@ -2,9 +2,19 @@
 
 #include "common/rules/ClosingPeriod.h"
 #include "common/rules/FiscalYearStart.h"
+#include "platform/dates/DateText.h"
 #include "platform/db/Connection.h"
+#include "platform/system/Clock.h"
 
 namespace vantir {
+
+MonthlyOpeningFields MonthlyOpeningFields::read(Connection& mainDatabase) {
+    const QDate previous = Clock::today().addMonths(-1);
+    const QString VSIM =
+        mainDatabase.scalar(QStringLiteral("SELECT VSIM FROM S_CONTROL WHERE CODE = '1'"))
+            .toString();
+    return {VSIM, formatYyMm(previous.year(), previous.month())};
+}
 
 DateRuleResult<MonthlyRunValues> MonthlyRunValues::read(const QString& closingDay,
                                                         const QString& month,
@@ -33,8 +43,8 @@ DateRuleResult<MonthlyRunValues> MonthlyRunValues::read(const QString& closingDa
     const auto fiscal = fiscalYearStart(values.month, VKETU, values.VSIM);
     if (!fiscal) return Result::refused(fiscal.message);
     values.fiscalStart = *fiscal.value;
-    values.taxRate =
-        workingCopy.scalar(QStringLiteral("SELECT ZEIGAKU FROM SHOZEI WHERE CODE = 1")).toLongLong();
+    values.taxRate = workingCopy.scalar(QStringLiteral("SELECT ZEIGAKU FROM SHOZEI WHERE CODE = 1"))
+                         .toLongLong();
     return Result::of(values);
 }
 

@@ -10,6 +10,19 @@ namespace vantir {
 
 class Connection;
 
+// Tax on an amount at a rate in whole percent, truncated toward zero, as the monthly work
+// and its reports figure it: INT(amount × rate / 100).
+inline qint64 truncatedTax(qint64 amount, qint64 taxRate) { return amount * taxRate / 100; }
+
+// What a dialog of the monthly work opens with: the control record's own closing day
+// VSIM as 締日 and the month before today as 月度 ("yy/mm").
+struct MonthlyOpeningFields {
+    QString closingDay;
+    QString month;
+
+    static MonthlyOpeningFields read(Connection& mainDatabase);
+};
+
 // What one monthly aggregation run works with, fixed at its start: the period S..E of the
 // closing day and month, the fiscal-year start F its cumulative totals count from, the
 // control record's closing day, payment site and payment day, and the tax rate.
@@ -32,7 +45,7 @@ struct MonthlyRunValues {
     // The earlier of S and F: a closing-day period may begin before the fiscal year does.
     QString earliest() const { return start < fiscalStart ? start : fiscalStart; }
     // Tax on an amount, truncated toward zero.
-    qint64 tax(qint64 amount) const { return amount * taxRate / 100; }
+    qint64 tax(qint64 amount) const { return truncatedTax(amount, taxRate); }
 };
 
 }  // namespace vantir

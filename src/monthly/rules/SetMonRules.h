@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "data/DataModule1.h"
 #include "monthly/rules/MonthlyAggregation.h"
 #include "monthly/rules/MonthlyRunValues.h"
 #include "platform/dataset/Leave.h"
@@ -19,11 +20,8 @@ class SetMonRules {
     SetMonRules(DataModule1& dm1, DataModule2& dm2, const AppState& state,
                 MonthlyAggregation::Progress progress);
 
-    struct Fields {
-        QString closingDay;  // the control record's own closing day
-        QString month;       // the month before today, "yy/mm"
-    };
-    Fields opening();
+    using Fields = MonthlyOpeningFields;
+    Fields opening() { return MonthlyOpeningFields::read(dm1_.database().connection()); }
 
     // Leaving 締日 or 月度 works out the period (a refusal keeps the cursor with its message);
     // a month shorter than "yy/mm" keeps the cursor in 月度 without one.

@@ -1,0 +1,41 @@
+#include "monthly/rules/MonthlyWorkTables.h"
+
+#include "common/printing/WorkingCopyPrint.h"
+#include "data/DataModule2.h"
+#include "platform/dataset/QueryDataset.h"
+#include "platform/dataset/TableDataset.h"
+
+namespace vantir {
+
+int MonthlyWorkTables::copy(const QString& table, const QStringList& sql) {
+    QueryDataset& source = dm2_.query1();
+    source.close();
+    source.setSql(sql);
+    TableDataset& destination = dm2_.table1();
+    destination.close();
+    destination.setTableName(table);
+    const int rows = dm2_.batchMove1().execute(source, destination);
+    source.close();
+    return rows;
+}
+
+void MonthlyWorkTables::setTaxRate(const QString& table, qint64 taxRate) {
+    execute(QStringLiteral("Update %1 Set SHOZEI = %2").arg(table).arg(taxRate));
+}
+
+void MonthlyWorkTables::execute(const QString& sql) { dm2_.database().connection().execute(sql); }
+
+Dataset& MonthlyWorkTables::openList(const QString& view, const QStringList& sql,
+                                     bool emptyPrints) {
+    QueryDataset& list = dm2_.query(view);
+    list.close();
+    list.setSql(sql);
+    list.open();
+    if (!emptyPrints && list.recordCount() == 0) {
+        list.close();
+        refuseEmptyPrint();
+    }
+    return list;
+}
+
+}  // namespace vantir

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace vantir {
+
+class DataModule2;
+class Dataset;
+
+// The work tables of the working copy a month-based report extracts into, and the list
+// query it prints from. Every statement is Access-style text whose values were quoted.
+class MonthlyWorkTables {
+  public:
+    explicit MonthlyWorkTables(DataModule2& dm2) : dm2_(dm2) {}
+
+    // The statement's rows into `table`, dropped and made anew with the statement's
+    // columns (the whole-table copy). Returns the number of rows.
+    int copy(const QString& table, const QStringList& sql);
+    // "Update HWRK2 Set SHOZEI = T": the rate every row's tax is worked out with.
+    void setTaxRate(const QString& table, qint64 taxRate);
+    void execute(const QString& sql);
+    // The named list query (Q_HWRK2, ...) rewritten with `sql` and opened. With no row
+    // the print is refused with "該当するデータがありません。" unless `emptyPrints`.
+    Dataset& openList(const QString& view, const QStringList& sql, bool emptyPrints = false);
+
+  private:
+    DataModule2& dm2_;
+};
+
+}  // namespace vantir
