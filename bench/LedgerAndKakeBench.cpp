@@ -52,8 +52,8 @@ struct Company {
     Company() {
         const QString main = DatabaseFiles::mainDatabase(dir.path());
         QDir().mkpath(QFileInfo(main).path());
-        if (!SampleCompany::createFile(main, {.partners = 2000, .slips = 600'000, .months = 12,
-                                              .seed = 1}))
+        if (!SampleCompany::createFile(
+                main, {.partners = 2000, .slips = 600'000, .months = 12, .seed = 1}))
             std::abort();
         QFile::copy(main, DatabaseFiles::workingCopy(dir.path()));
         dm1 = std::make_unique<DataModule1>(dir.path(), state, targets);
@@ -85,7 +85,8 @@ void BM_LedgerExtract(benchmark::State& state, const char* name, const char* cho
     const LedgerReport& report = *LedgerReport::find(QString::fromLatin1(name));
     const MonthlyReportRun run = c.run(QString::fromLatin1(choice));
     MonthlyWorkTables tables(*c.dm2);
-    for (auto _ : state) state.counters["lines"] = extractLedgerReport(tables, report, run).recordCount();
+    for (auto _ : state)
+        state.counters["lines"] = extractLedgerReport(tables, report, run).recordCount();
 }
 
 void BM_KakeExtract(benchmark::State& state, const char* name, const char* choice) {

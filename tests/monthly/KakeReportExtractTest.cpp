@@ -54,10 +54,16 @@ class KakeReportExtractTest : public DataModuleTest {
 
     QStringList listed(const KakeSide& side, const char* closingDay, const char* flag,
                        QString from = "0", QString to = "ZZZZZZ") {
-        QueryDataset& list =
-            KakeReportExtract::run(dm2, side,
-                                   {"24/05/01", "24/05/31", QString::fromLatin1(closingDay),
-                                    QString::fromLatin1(flag), from, to, 8});
+        MonthlyReportRun run;
+        run.values.closingDay = QString::fromLatin1(closingDay);
+        run.values.start = QStringLiteral("24/05/01");
+        run.values.end = QStringLiteral("24/05/31");
+        run.values.taxRate = 8;
+        run.from = from;
+        run.to = to;
+        run.choice = QString::fromLatin1(flag);
+        MonthlyWorkTables tables(dm2);
+        Dataset& list = extractKakeReport(tables, side, run);
         QStringList rows;
         for (list.first(); !list.eof(); list.next())
             rows << list.text(side.code) + u'|' + list.text("SHOZEI");

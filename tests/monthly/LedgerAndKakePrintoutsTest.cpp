@@ -17,9 +17,12 @@ namespace vantir::test {
 namespace {
 
 SeedRow partner(const char* code, const char* name, const char* sime, const char* simeflg) {
-    return {{"KCODE", QString::fromLatin1(code)}, {"YCODE", QString::fromLatin1(code)},
-            {"KNAME", QString::fromUtf8(name)},   {"SIME", QString::fromLatin1(sime)},
-            {"SAIT", "30"},                       {"SIMEFLG", QString::fromLatin1(simeflg)}};
+    return {{"KCODE", QString::fromLatin1(code)},
+            {"YCODE", QString::fromLatin1(code)},
+            {"KNAME", QString::fromUtf8(name)},
+            {"SIME", QString::fromLatin1(sime)},
+            {"SAIT", "30"},
+            {"SIMEFLG", QString::fromLatin1(simeflg)}};
 }
 
 struct Slip {
@@ -39,22 +42,35 @@ struct Slip {
 };
 
 SeedRow slipRow(const Slip& s) {
-    return {{"CODE", QString::number(s.code)},   {"HYMD", QString::fromLatin1(s.dday)},
-            {"DDAY", QString::fromLatin1(s.dday)}, {"SEKBN", "0"},
-            {"KCODE", QString::fromLatin1(s.kcode)}, {"KNAME", QString::fromUtf8(s.kname)},
-            {"YCODE", QString::fromLatin1(s.ycode)}, {"YNAME", QString::fromUtf8(s.yname)},
-            {"HATTI", QString::fromUtf8(s.hatti)}, {"THTTI", QString::fromUtf8(s.thtti)},
-            {"TON", "10"},                       {"SHBAN", QString::number(1000 + s.code)},
-            {"UKING", s.uking},                  {"UHIYO", s.uhiyo},
-            {"YKING", s.yking},                  {"SKING", s.yking},
-            {"SHIYO", s.shiyo},                  {"INKING", 0},
-            {"INSKING", 0},                      {"BIKO", QString::fromUtf8(s.biko)}};
+    return {{"CODE", QString::number(s.code)},
+            {"HYMD", QString::fromLatin1(s.dday)},
+            {"DDAY", QString::fromLatin1(s.dday)},
+            {"SEKBN", "0"},
+            {"KCODE", QString::fromLatin1(s.kcode)},
+            {"KNAME", QString::fromUtf8(s.kname)},
+            {"YCODE", QString::fromLatin1(s.ycode)},
+            {"YNAME", QString::fromUtf8(s.yname)},
+            {"HATTI", QString::fromUtf8(s.hatti)},
+            {"THTTI", QString::fromUtf8(s.thtti)},
+            {"TON", "10"},
+            {"SHBAN", QString::number(1000 + s.code)},
+            {"UKING", s.uking},
+            {"UHIYO", s.uhiyo},
+            {"YKING", s.yking},
+            {"SKING", s.yking},
+            {"SHIYO", s.shiyo},
+            {"INKING", 0},
+            {"INSKING", 0},
+            {"BIKO", QString::fromUtf8(s.biko)}};
 }
 
 SeedRow aggregate(const char* code, const char* name) {
-    return {{"KCODE", QString::fromLatin1(code)}, {"YCODE", QString::fromLatin1(code)},
-            {"KNAME", QString::fromUtf8(name)},   {"HYMD", "24/05/31"},
-            {"SIME", "99"},                       {"SAIT", "30"}};
+    return {{"KCODE", QString::fromLatin1(code)},
+            {"YCODE", QString::fromLatin1(code)},
+            {"KNAME", QString::fromUtf8(name)},
+            {"HYMD", "24/05/31"},
+            {"SIME", "99"},
+            {"SAIT", "30"}};
 }
 
 // May 2024. Customers 000001 (closing day 20) and 000002 (month end) and 000003, who has
@@ -64,10 +80,11 @@ class LedgerAndKakePrintoutsTest : public DataModuleTest {
   protected:
     void SetUp() override {
         Connection& main = dm1.database().connection();
-        seedRows(main, "HIMAS3",
-                 {partner("000001", "丸山運送", "20", "0"), partner("000002", "北星物流", "99", "0"),
-                  partner("000003", "南海商事", "99", "0"), partner("200001", "東和運輸", "20", "1"),
-                  partner("200002", "南海陸送", "20", "2")});
+        seedRows(
+            main, "HIMAS3",
+            {partner("000001", "丸山運送", "20", "0"), partner("000002", "北星物流", "99", "0"),
+             partner("000003", "南海商事", "99", "0"), partner("200001", "東和運輸", "20", "1"),
+             partner("200002", "南海陸送", "20", "2")});
         const QList<Slip> slips{
             {1, "24/05/02", "000001", "丸山運送", "200001", "東和運輸", 105, 20, 84, 10,
              "東京都千代田区大手町", "ABC横浜市中区山下", "冷凍品・至急・要連絡"},
@@ -86,12 +103,22 @@ class LedgerAndKakePrintoutsTest : public DataModuleTest {
         for (SeedRow& row : rows) row["UKING"] = row["UHIYO"] = 0;
         seedRows(main, "HITRANS", rows);
         seedRows(main, "HITRAN2",
-                 {{{"CODE", "1"}, {"HYMD", "24/05/20"}, {"DDAY", "24/05/20"}, {"KCODE", "000001"},
-                   {"KNAME", QStringLiteral("丸山運送")}, {"UKING", 150}, {"UHIYO", 0},
+                 {{{"CODE", "1"},
+                   {"HYMD", "24/05/20"},
+                   {"DDAY", "24/05/20"},
+                   {"KCODE", "000001"},
+                   {"KNAME", QStringLiteral("丸山運送")},
+                   {"UKING", 150},
+                   {"UHIYO", 0},
                    {"BIKO", QStringLiteral("振込")}}});
         seedRows(main, "HITRAN3",
-                 {{{"CODE", "1"}, {"HYMD", "24/05/21"}, {"DDAY", "24/05/21"}, {"YCODE", "200001"},
-                   {"YNAME", QStringLiteral("東和運輸")}, {"SKING", 1000}, {"SHIYO", 0}}});
+                 {{{"CODE", "1"},
+                   {"HYMD", "24/05/21"},
+                   {"DDAY", "24/05/21"},
+                   {"YCODE", "200001"},
+                   {"YNAME", QStringLiteral("東和運輸")},
+                   {"SKING", 1000},
+                   {"SHIYO", 0}}});
         seedRows(main, "HIMAS31",
                  {aggregate("000001", "丸山運送"), aggregate("000002", "北星物流"),
                   aggregate("200001", "東和運輸")});

@@ -86,14 +86,14 @@ class LedgerReportExtractTest : public DataModuleTest {
         Dataset& list = extractLedgerReport(tables, ledger, run);
         QStringList rows;
         for (list.first(); !list.eof(); list.next()) {
-            rows << QStringList{list.text(side.code), list.text("DDAY"), list.text("CODE"),
-                                list.text(side.amount), list.text(side.cost),
-                                list.text(side.cashAmount), list.text("SHOZEI")}
+            rows << QStringList{list.text(side.code), list.text("DDAY"),
+                                list.text("CODE"),    list.text(side.amount),
+                                list.text(side.cost), list.text(side.cashAmount),
+                                list.text("SHOZEI")}
                         .join(u'|');
         }
         return rows;
     }
-};
 };
 
 TEST_F(LedgerReportExtractTest, SlipsOfACustomerWithoutAnAggregateRowOfTheMonthAreLeftOut) {

@@ -47,8 +47,8 @@ Dataset& extractLedgerReport(MonthlyWorkTables& tables, const LedgerReport& repo
                        .join(u'\n'));
 
     const QString hwrk31 = QStringLiteral("HWRK31");
-    tables.copy(hwrk31,
-                periodAndRange(QStringLiteral("HIMAS31"), QStringLiteral("HYMD"), period, side.code, run));
+    tables.copy(hwrk31, periodAndRange(QStringLiteral("HIMAS31"), QStringLiteral("HYMD"), period,
+                                       side.code, run));
     tables.setTaxRate(hwrk31, run.values.taxRate);
 
     // Partner by partner, each in date order: the report prints a partner's rows together
