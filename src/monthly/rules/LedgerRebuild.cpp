@@ -1,5 +1,6 @@
 #include "monthly/rules/LedgerRebuild.h"
 
+#include "monthly/rules/LedgerSide.h"
 #include "monthly/rules/MonthlyRunValues.h"
 #include "monthly/rules/SlipLayout.h"
 #include "platform/db/Connection.h"
@@ -8,41 +9,26 @@ namespace vantir {
 
 namespace {
 
-// What differs between the two ledgers.
-struct LedgerSide {
-    const char* ledger;
-    const char* cash;            // receipts or payments
-    const char* zeroed[2];       // the other side's amounts on a slip row
-    const char* kept[4];         // a slip row stays when these are not all 0
-    const char* cashColumns;     // where a receipt or payment row puts its values
-    const char* cashValues;
-};
-
-const LedgerSide kSales = {"HITRANM", "HITRAN2", {"SKING", "SHIYO"},
-                           {"UKING", "UHIYO", "INKING", "INSKING"},
-                           "HYMD,THYMD,CODE,SEKBN,DDAY,KCODE,KNAME,SKING,SHIYO,BIKO,SUB1,SUBM",
-                           "HYMD,THYMD,CODE,SEKBN,DDAY,KCODE,KNAME,UKING,UHIYO,BIKO,SUB1,SUBM"};
-const LedgerSide kPurchases = {"HITRANS", "HITRAN3", {"UKING", "UHIYO"},
-                               {"SKING", "SHIYO", "INKING", "INSKING"},
-                               "HYMD,THYMD,CODE,SEKBN,DDAY,YCODE,YNAME,UKING,UHIYO,BIKO,SUB1,SUBM",
-                               "HYMD,THYMD,CODE,SEKBN,DDAY,YCODE,YNAME,SKING,SHIYO,BIKO,SUB1,SUBM"};
-
 const QString kPeriod = QStringLiteral("DDAY >= :S AND DDAY <= :E");
 
 }  // namespace
 
 QString LedgerRebuild::table(Side side) {
-    return QString::fromLatin1(side == Side::Sales ? kSales.ledger : kPurchases.ledger);
+    return QString::fromLatin1(side == Side::Sales ? LedgerSide::sales().ledger
+                                                   : LedgerSide::purchases().ledger);
 }
 
 bool LedgerRebuild::rebuild(Connection& workingCopy, const MonthlyRunValues& values, Side side) {
-    const LedgerSide& s = side == Side::Sales ? kSales : kPurchases;
+    const LedgerSide& s = side == Side::Sales ? LedgerSide::sales() : LedgerSide::purchases();
     const Params period = {{QStringLiteral("S"), values.start}, {QStringLiteral("E"), values.end}};
     const QString cash = QString::fromLatin1(s.cash);
     const qint64 rows =
         workingCopy.scalar(QStringLiteral("SELECT COUNT(*) FROM HITRAN1 WHERE ") + kPeriod, period)
             .toLongLong() +
-        workingCopy.scalar(QStringLiteral("SELECT COUNT(*) FROM ") + cash + QStringLiteral(" WHERE ") + kPeriod, period)
+        workingCopy
+            .scalar(QStringLiteral("SELECT COUNT(*) FROM ") + cash + QStringLiteral(" WHERE ") +
+                        kPeriod,
+                    period)
             .toLongLong();
     if (side == Side::Sales) {
         // The month-based reports read the period's customer rows with the tax rate.
@@ -57,7 +43,8 @@ bool LedgerRebuild::rebuild(Connection& workingCopy, const MonthlyRunValues& val
     if (rows == 0) return false;
 
     const QString ledger = QString::fromLatin1(s.ledger);
-    workingCopy.execute(QStringLiteral("DELETE FROM ") + ledger + QStringLiteral(" WHERE ") + kPeriod, period);
+    workingCopy.execute(
+        QStringLiteral("DELETE FROM ") + ledger + QStringLiteral(" WHERE ") + kPeriod, period);
     QStringList slipValues;
     for (const QString& column : SlipLayout::columns()) {
         if (column == QLatin1String(s.zeroed[0]) || column == QLatin1String(s.zeroed[1]))
@@ -75,13 +62,15 @@ bool LedgerRebuild::rebuild(Connection& workingCopy, const MonthlyRunValues& val
         empty.append(QString::fromLatin1(column) + QStringLiteral(" IS NULL"));
     }
     const QString columns = SlipLayout::columns().join(u',');
-    workingCopy.execute(QStringList{QStringLiteral("INSERT INTO ") + ledger + u'(' + columns + u')',
-                                    QStringLiteral("SELECT ") + slipValues.join(u',') + QStringLiteral(" FROM HITRAN1"),
-                                    QStringLiteral("WHERE ") + kPeriod,
-                                    QStringLiteral("AND (") + kept.join(u'+') + QStringLiteral(" <> 0 OR ") +
-                                        empty.join(QStringLiteral(" OR ")) + u')'}
-                            .join(u'\n'),
-                        period);
+    workingCopy.execute(
+        QStringList{
+            QStringLiteral("INSERT INTO ") + ledger + u'(' + columns + u')',
+            QStringLiteral("SELECT ") + slipValues.join(u',') + QStringLiteral(" FROM HITRAN1"),
+            QStringLiteral("WHERE ") + kPeriod,
+            QStringLiteral("AND (") + kept.join(u'+') + QStringLiteral(" <> 0 OR ") +
+                empty.join(QStringLiteral(" OR ")) + u')'}
+            .join(u'\n'),
+        period);
     workingCopy.execute(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %4 WHERE ")
                                 .arg(ledger, QString::fromLatin1(s.cashColumns),
                                      QString::fromLatin1(s.cashValues), cash) +

@@ -1,6 +1,7 @@
 #include "monthly/rules/MonthlyReportPrintouts.h"
 
 #include "common/printing/PrintoutRegistry.h"
+#include "monthly/rules/LedgerAndKakePrintouts.h"
 #include "monthly/rules/ProfitRateTables.h"
 #include "monthly/rules/SlipSummaries.h"
 #include "monthly/rules/YearlySheets.h"
@@ -8,8 +9,8 @@
 namespace vantir {
 
 void registerMonthlyReportPrintouts(PrintoutRegistry& registry) {
-    for (const auto& family :
-         {slipSummaryPrintouts(), profitRatePrintouts(), yearlySheetPrintouts()})
+    for (const auto& family : {slipSummaryPrintouts(), profitRatePrintouts(),
+                               yearlySheetPrintouts(), ledgerAndKakePrintouts()})
         for (const Printout& printout : family) registry.add(printout);
 }
 
