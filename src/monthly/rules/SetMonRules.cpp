@@ -1,10 +1,9 @@
 #include "monthly/rules/SetMonRules.h"
 
+#include "common/rules/ClosingMonthPreset.h"
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "data/DataModule2.h"
-#include "platform/dates/DateText.h"
-#include "platform/system/Clock.h"
 
 namespace vantir {
 
@@ -13,12 +12,8 @@ SetMonRules::SetMonRules(DataModule1& dm1, DataModule2& dm2, const AppState& sta
     : dm1_(dm1), dm2_(dm2), state_(state), aggregation_(dm1, dm2, std::move(progress)) {}
 
 SetMonRules::Fields SetMonRules::opening() {
-    const QDate previous = Clock::today().addMonths(-1);
-    const QString VSIM = dm1_.database()
-                             .connection()
-                             .scalar(QStringLiteral("SELECT VSIM FROM S_CONTROL WHERE CODE = '1'"))
-                             .toString();
-    return {VSIM, formatYyMm(previous.year(), previous.month())};
+    const ClosingMonthPreset preset = ClosingMonthPreset::read(dm1_.database().connection());
+    return {preset.closingDay, preset.month};
 }
 
 Result SetMonRules::period(const QString& closingDay, const QString& month) {
