@@ -1,6 +1,7 @@
 #include "ledgers/screens/LedgerEditorScreen.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,8 @@
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/DatasetGrid.h"
+#include "platform/ui/DirectBox.h"
 #include "platform/ui/FieldHooks.h"
-#include "platform/ui/InputMode.h"
 #include "platform/ui/KeyHandler.h"
 #include "platform/ui/ListWidths.h"
 #include "platform/ui/RecordBar.h"
@@ -23,12 +24,10 @@ namespace vantir {
 
 namespace {
 
+// A selection box as wide as the characters it takes.
 QLineEdit* directBox(const QString& name, int length, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(length);
+    QLineEdit* box = makeDirectBox(name, length, parent);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * (length + 3));
-    applyInputMode(*box, InputMode::Direct);
     return box;
 }
 
@@ -62,10 +61,16 @@ LedgerEditorScreen::LedgerEditorScreen(const LedgerEditorDescription& descriptio
     grid_ = new DatasetGrid(rules_.ledger(), columns, messages, this);
     grid_->setObjectName(QStringLiteral("DBGrid1"));
     grid_->setEditable(true);
-    // The columns take the widths of the table's columns once the first lines are shown.
+    // The columns take the widths of the table's columns once the first lines are shown;
+    // an amount column holds a month's total of a partner, millions of yen.
     connect(&grid_->tableModel(), &QAbstractItemModel::modelReset, this, [this] {
         if (columnsFitted_ || !rules_.ledger().isOpen()) return;
         fitListToColumnWidths(*grid_);
+        const int amountWidth = grid_->fontMetrics().horizontalAdvance(QStringLiteral("0,000,000,000"));
+        for (int column = 0; column < grid_->tableModel().columnCount(); ++column) {
+            if (grid_->tableModel().byteWidth(column) == 0)
+                grid_->horizontalHeader()->resizeSection(column, amountWidth);
+        }
         columnsFitted_ = true;
     });
 
