@@ -13,6 +13,7 @@
 #include "cash/screens/CashPrintDialog.h"
 #include "data/AppState.h"
 #include "data/DataModule1.h"
+#include "ledgers/screens/LedgerEditorScreen.h"
 #include "maintenance/screens/CompactionScreen.h"
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/DataSwitchScreen.h"
@@ -156,6 +157,14 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
             auto* search = qobject_cast<QDialog*>(context.longLived.find(side->searchName));
             return screenSet(std::make_unique<GassanScreen>(*side, context.dm1, context.handBacks,
                                                             search, context.messages));
+        });
+    }
+
+    // Group 6: the ledger editors, one screen told apart by its description.
+    for (const LedgerEditorDescription* description : LedgerEditorDescription::all()) {
+        table.setScreenFactory(description->modeName, [description](const ScreenContext& context) {
+            return screenSet(
+                std::make_unique<LedgerEditorScreen>(*description, context.dm1, context.messages));
         });
     }
 

@@ -1,11 +1,11 @@
 #include "masters/rules/GassanRules.h"
 
+#include "common/rules/ClosingMonthPreset.h"
 #include "common/rules/ClosingPeriod.h"
 #include "common/rules/CodeZeroFill.h"
 #include "data/DataModule1.h"
 #include "platform/dataset/TableDataset.h"
 #include "platform/db/SqlQuote.h"
-#include "platform/system/Clock.h"
 
 namespace vantir {
 
@@ -32,15 +32,10 @@ void GassanRules::close() {
 }
 
 QString GassanRules::presetClosingDay() const {
-    return data_.database()
-        .connection()
-        .scalar(QStringLiteral("SELECT VSIM FROM S_CONTROL WHERE CODE = '1'"))
-        .toString();
+    return ClosingMonthPreset::read(data_.database().connection()).closingDay;
 }
 
-QString GassanRules::presetMonth() {
-    return Clock::today().addMonths(-1).toString(QStringLiteral("yy/MM"));
-}
+QString GassanRules::presetMonth() { return ClosingMonthPreset::previousMonth(); }
 
 QString GassanRules::codeLeft(const QString& typed) { return zeroFilledCode(typed); }
 

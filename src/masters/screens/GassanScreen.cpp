@@ -11,6 +11,7 @@
 
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
+#include "platform/ui/DirectBox.h"
 #include "platform/ui/FieldHooks.h"
 #include "platform/ui/InputMode.h"
 #include "platform/ui/KeyHandler.h"
@@ -20,14 +21,6 @@
 namespace vantir {
 
 namespace {
-
-QLineEdit* selectionBox(const QString& name, int length, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setMaxLength(length);
-    applyInputMode(*box, InputMode::Direct);
-    return box;
-}
 
 // A field of the monthly row or of the master panel, a column with its caption.
 FormField field(const QString& column, const char16_t* caption) {
@@ -70,7 +63,7 @@ GassanScreen::GassanScreen(const GassanSide& side, DataModule1& data, HandBacks&
 
 QWidget* GassanScreen::makeSelection() {
     auto* bar = new QWidget(this);
-    code_ = selectionBox(QStringLiteral("EditCode"), 6, bar);
+    code_ = makeDirectBox(QStringLiteral("EditCode"), 6, bar);
     code_->setPlaceholderText(rules_.side().codePlaceholder);
     FieldHooks::on(*code_, messages()).setLeaveHook([this] { return codeLeft(); });
     name_ = new QLineEdit(bar);
@@ -79,8 +72,8 @@ QWidget* GassanScreen::makeSelection() {
     name_->setReadOnly(true);
     name_->setFocusPolicy(Qt::ClickFocus);
     name_->installEventFilter(this);
-    sime_ = selectionBox(QStringLiteral("EditSime"), 2, bar);
-    month_ = selectionBox(QStringLiteral("EditMonth"), 5, bar);
+    sime_ = makeDirectBox(QStringLiteral("EditSime"), 2, bar);
+    month_ = makeDirectBox(QStringLiteral("EditMonth"), 5, bar);
     searchButton_ = new QPushButton(QStringLiteral("&S 検索"), bar);
     searchButton_->setObjectName(QStringLiteral("btnSearch"));
     connect(searchButton_, &QPushButton::clicked, this, [this] {

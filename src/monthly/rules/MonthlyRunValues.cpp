@@ -8,14 +8,6 @@
 
 namespace vantir {
 
-MonthlyOpeningFields MonthlyOpeningFields::read(Connection& mainDatabase) {
-    const QDate previous = Clock::today().addMonths(-1);
-    const QString VSIM =
-        mainDatabase.scalar(QStringLiteral("SELECT VSIM FROM S_CONTROL WHERE CODE = '1'"))
-            .toString();
-    return {VSIM, formatYyMm(previous.year(), previous.month())};
-}
-
 DateRuleResult<MonthlyRunValues> MonthlyRunValues::read(const QString& closingDay,
                                                         const QString& month,
                                                         Connection& mainDatabase,

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include "common/rules/ClosingMonthPreset.h"
 #include "common/rules/DateRuleResult.h"
 
 namespace vantir {
@@ -14,14 +15,8 @@ class Connection;
 // and its reports figure it: INT(amount × rate / 100).
 inline qint64 truncatedTax(qint64 amount, qint64 taxRate) { return amount * taxRate / 100; }
 
-// What a dialog of the monthly work opens with: the control record's own closing day
-// VSIM as 締日 and the month before today as 月度 ("yy/mm").
-struct MonthlyOpeningFields {
-    QString closingDay;
-    QString month;
-
-    static MonthlyOpeningFields read(Connection& mainDatabase);
-};
+// What a dialog of the monthly work opens with: VSIM as 締日, last month as 月度.
+using MonthlyOpeningFields = ClosingMonthPreset;
 
 // What one monthly aggregation run works with, fixed at its start: the period S..E of the
 // closing day and month, the fiscal-year start F its cumulative totals count from, the

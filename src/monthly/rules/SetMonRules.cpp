@@ -1,5 +1,6 @@
 #include "monthly/rules/SetMonRules.h"
 
+#include "common/rules/ClosingMonthPreset.h"
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "data/DataModule2.h"

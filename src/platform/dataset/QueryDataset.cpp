@@ -19,7 +19,10 @@ QString bareName(const QString& name) {
 }  // namespace
 
 QueryDataset::QueryDataset(Database& database, QString name, QStringList sql)
-    : Dataset(database, std::move(name)), sql_(std::move(sql)), d_(std::make_unique<State>()) {}
+    : Dataset(database, std::move(name)),
+      designSql_(sql),
+      sql_(std::move(sql)),
+      d_(std::make_unique<State>()) {}
 
 QueryDataset::~QueryDataset() = default;
 

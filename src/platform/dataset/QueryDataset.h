@@ -19,6 +19,9 @@ class QueryDataset : public Dataset {
     ~QueryDataset() override;
 
     const QStringList& sql() const { return sql_; }
+    // The SQL the view was made with: what a screen that lists the view's rows as they
+    // were designed puts back after other screens rewrote it.
+    const QStringList& designSql() const { return designSql_; }
     void setSql(const QStringList& lines);  // closes an open dataset
     void clearSql() { setSql({}); }
     void addSql(const QString& line);  // closes an open dataset
@@ -40,6 +43,7 @@ class QueryDataset : public Dataset {
   private:
     QString sqlText() const;
 
+    QStringList designSql_;
     QStringList sql_;
     Params params_;
     struct State;

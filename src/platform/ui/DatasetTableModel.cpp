@@ -59,12 +59,14 @@ QVariant DatasetTableModel::headerData(int section, Qt::Orientation orientation,
 
 Qt::ItemFlags DatasetTableModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
-    if (editable_ && index.isValid()) flags |= Qt::ItemIsEditable;
+    if (editable_ && index.isValid() && !columns_.value(index.column()).readOnly)
+        flags |= Qt::ItemIsEditable;
     return flags;
 }
 
 bool DatasetTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!editable_ || role != Qt::EditRole || fieldOf(index.column()) < 0) return false;
+    if (!(flags(index) & Qt::ItemIsEditable) || role != Qt::EditRole || fieldOf(index.column()) < 0)
+        return false;
     const Result result = CommandBoundary::run(messages_, [&] {
         if (index.row() != dataset_.recNo()) dataset_.moveTo(index.row());
         if (index.row() != dataset_.recNo()) return Result::success();

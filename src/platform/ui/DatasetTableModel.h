@@ -10,10 +10,12 @@ namespace vantir {
 class Dataset;
 class Messages;
 
-// A column of a grid: the dataset column and the title over it.
+// A column of a grid: the dataset column, the title over it, and whether an editable
+// grid keeps it from being typed into (a date or name the row was made with).
 struct GridColumn {
     QString column;
     QString title;
+    bool readOnly = false;
 };
 
 // The rows of a dataset for Qt's views. Values are read row by row as the view paints

@@ -72,6 +72,12 @@ bool KeyHandler::handleKey(QKeyEvent& key, QWidget& focus) {
         }
     }
     const bool enter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (enter && modifiers == Qt::NoModifier && enterAsTab_ &&
+        (&focus == enterAsTab_ || enterAsTab_->isAncestorOf(&focus))) {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        QApplication::sendEvent(&focus, &tab);
+        return true;
+    }
     if (enter && (modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier)) {
         if (auto* button = qobject_cast<QAbstractButton*>(&focus);
             button && modifiers == Qt::NoModifier) {

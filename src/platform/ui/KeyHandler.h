@@ -21,7 +21,8 @@ class Messages;
 // - two characters as next / previous ("+" "-", or "*" "/" on the partner master) that
 //   are swallowed everywhere on the screen, so they can never be typed into a field;
 // - function keys bound to the screen's commands (run through the command boundary);
-// - optionally Enter swallowed everywhere, so it never reaches a field.
+// - optionally Enter swallowed everywhere, so it never reaches a field;
+// - optionally Enter as Tab inside one area (a grid typed into column by column).
 // Fields outside the sequence can move like a field of it. Moving runs the leave logic
 // of the field first and stays when it refuses. Enter on a focused button presses it.
 class KeyHandler : public QObject {
@@ -40,6 +41,8 @@ class KeyHandler : public QObject {
     // After the last field Enter goes to the first again (and back from the first).
     void setWrapping(bool on) { wrapping_ = on; }
     void setEnterSwallowed(bool on) { enterSwallowed_ = on; }
+    // Enter in area, or in a cell editor inside it, goes on as Tab does there.
+    void setEnterAsTab(QWidget* area) { enterAsTab_ = area; }
     void bindKey(int key, std::function<void()> command);
 
   protected:
@@ -56,6 +59,7 @@ class KeyHandler : public QObject {
     QList<QPointer<QWidget>> sequence_;
     QHash<QWidget*, QPointer<QWidget>> movesLike_;
     QHash<int, std::function<void()>> commands_;
+    QPointer<QWidget> enterAsTab_;
     QChar nextChar_;
     QChar previousChar_;
     bool enterKeys_ = true;

@@ -98,6 +98,18 @@ TEST_F(GridTest, AnEditableGridWritesTheRowsRecordAndShowsRefusals) {
     EXPECT_EQ(data.count("SELECT COUNT(*) FROM SAMPLE WHERE NAME = '二番'"), 1);
 }
 
+// A column kept from typing stays so in an editable grid, and refuses a value handed in.
+TEST_F(GridTest, AReadOnlyColumnOfAnEditableGridTakesNoValue) {
+    DatasetGrid codes{data.sample, {{"CODE", "コード", true}, {"NAME", "名前"}}, messages};
+    codes.setEditable(true);
+    QAbstractItemModel& model = *codes.model();
+    EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model.flags(model.index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model.setData(model.index(0, 0), "999999", Qt::EditRole));
+    EXPECT_EQ(data.sample.state(), DatasetState::Browse);
+    EXPECT_EQ(data.sample.text("CODE"), "000001");
+}
+
 TEST_F(GridTest, CellEditorsStopAtTheColumnWidth) {
     grid.setEditable(true);
     grid.setCurrentIndex(grid.model()->index(0, 1));
