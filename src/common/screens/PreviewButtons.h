@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
+#include "platform/dataset/Result.h"
 #include "platform/report/PageModel.h"
 
 class QHBoxLayout;
@@ -19,9 +21,11 @@ class Screen;
 // one before closed), the close button closes the dialog, and the preview goes with it.
 class PreviewButtons {
   public:
-    // layOut reads the dialog's fields; what it throws reaches the user as the print
-    // button's refusal. The screen must outlive this.
-    PreviewButtons(Screen& screen, std::function<PageModel()> layOut);
+    // layOut reads the dialog's fields and gives the pages, or nothing when the dialog's
+    // report prints nothing; what it throws (DbError, PrintError such as the no-data
+    // refusal, ReportError) reaches the user as the print button's refusal. The screen
+    // must outlive this.
+    PreviewButtons(Screen& screen, std::function<std::optional<PageModel>()> layOut);
 
     // The print (btnPrint) and close (btnClose) buttons side by side.
     QHBoxLayout* makeButtons(const QString& printCaption, const QString& closeCaption);
@@ -30,10 +34,10 @@ class PreviewButtons {
     ReportPreview* preview() const { return preview_; }
 
   private:
-    void print();
+    Result print();
 
     Screen& screen_;
-    std::function<PageModel()> layOut_;
+    std::function<std::optional<PageModel>()> layOut_;
     QPushButton* print_ = nullptr;
     QPushButton* close_ = nullptr;
     QPointer<ReportPreview> preview_;
