@@ -59,10 +59,11 @@ QString columnList(const QList<SourceColumn>& columns) {
     return names.join(QLatin1Char(','));
 }
 
+// Parameter :vN is the statement's Nth: bound by position, not looked up by name per value.
 void bindRow(Statement& statement, const Dataset& source, const QList<SourceColumn>& columns,
              int row) {
     for (qsizetype i = 0; i < columns.size(); ++i)
-        statement.bind(valueName(i), source.valueAt(row, columns[i].field));
+        statement.bind(int(i) + 1, source.valueAt(row, columns[i].field));
 }
 
 QString insertStatement(const QString& table, const QList<SourceColumn>& columns) {

@@ -14,6 +14,7 @@
 #include "data/AppState.h"
 #include "data/DataModule1.h"
 #include "ledgers/screens/LedgerEditorScreen.h"
+#include "ledgers/screens/SchedulePrintScreen.h"
 #include "maintenance/screens/CompactionScreen.h"
 #include "maintenance/screens/CompanyScreen.h"
 #include "maintenance/screens/DataSwitchScreen.h"
@@ -48,6 +49,17 @@ ScreenSet screenSet(std::unique_ptr<Widget> screen) {
     ScreenSet screens;
     screens.push_back(std::move(screen));
     return screens;
+}
+
+// A print dialog that serves several reports, told apart by the report name of its command.
+template <typename Dialog>
+ScreenFactory printDialog() {
+    return [](const ScreenContext& context) {
+        return screenSet(std::make_unique<Dialog>(context.reportName, context.state,
+                                                  programPrintouts(),
+                                                  PrintSources{context.dm1, context.dm2},
+                                                  context.messages));
+    };
 }
 
 // The setting dates of the receipt and the payment entry, kept apart and for the whole
@@ -109,13 +121,8 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     });
     // Group 1: daily prints. One print range dialog serves four printouts, told apart by
     // the report name of the command.
-    for (const char* mode : {"SelDate", "SelDate2", "SelDate3", "SelDate4"}) {
-        table.setScreenFactory(QLatin1String(mode), [](const ScreenContext& context) {
-            return screenSet(std::make_unique<PrintRangeScreen>(
-                context.reportName, context.state, programPrintouts(),
-                PrintSources{context.dm1, context.dm2}, context.messages));
-        });
-    }
+    for (const char* mode : {"SelDate", "SelDate2", "SelDate3", "SelDate4"})
+        table.setScreenFactory(QLatin1String(mode), printDialog<PrintRangeScreen>());
     // The blank receipt sheet goes straight to its preview.
     table.setScreenFactory(QStringLiteral("QR_JyuryoW"), [](const ScreenContext& context) {
         const PrintRunner runner(programPrintouts(), {context.dm1, context.dm2});
@@ -168,6 +175,11 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
         });
     }
 
+    // Group 7: one print dialog serves the schedules, told apart by the report name.
+    for (const char* mode :
+         {"QR_Nyu_Yo", "QR_Hari_Yo", "QR_Hari_Lst", "QR_Kake_Rep", "QR_Furi_Den"})
+        table.setScreenFactory(QLatin1String(mode), printDialog<SchedulePrintScreen>());
+
     // Group 8: masters.
     table.setScreenFactory(QStringLiteral("Tokui_mas"), [](const ScreenContext& context) {
         return screenSet(std::make_unique<PartnerMasterScreen>(context.dm1, context.hookTargets,
@@ -183,13 +195,8 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     });
 
     // One address print dialog serves the address book and the labels, told apart by mode.
-    for (const char* mode : {"QR_Address", "QR_Add_LBL"}) {
-        table.setScreenFactory(QLatin1String(mode), [](const ScreenContext& context) {
-            return screenSet(std::make_unique<AddressPrintScreen>(
-                context.reportName, context.state, programPrintouts(),
-                PrintSources{context.dm1, context.dm2}, context.messages));
-        });
-    }
+    for (const char* mode : {"QR_Address", "QR_Add_LBL"})
+        table.setScreenFactory(QLatin1String(mode), printDialog<AddressPrintScreen>());
 
     // Group 9: maintenance.
     table.setScreenFactory(QStringLiteral("S_Control"), [](const ScreenContext& context) {

@@ -18,10 +18,6 @@ void addRules(ReportBand& band, double across) {
 
 }  // namespace
 
-bool isContinuousForm(const PageSetup& paper) {
-    return paper.paperSize() == PageSetup::continuousForm({}).paperSize();
-}
-
 ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const InvoiceSheet> sheet) {
     ReportDefinition report(QStringLiteral("請求書印刷"), paper);
     const double body = paper.bodyRect().width();
@@ -29,7 +25,7 @@ ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const Invoice
     const double right = body - 80;  // the invoice date and the company block
 
     ReportBand& header = report.setPageHeader(54);
-    header.setPrintOnFirstPage(!isContinuousForm(paper));
+    header.setPrintOnFirstPage(!paper.isContinuousForm());
     header
         .add(ReportElement::text(QStringLiteral("御  請  求  書"), 0, 0, body, 11)
                  .align(Qt::AlignHCenter)

@@ -17,7 +17,4 @@ namespace vantir {
 // sheet is read when the pages are laid out.
 ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const InvoiceSheet> sheet);
 
-// Whether the paper is the continuous form of the "2" layouts.
-bool isContinuousForm(const PageSetup& paper);
-
 }  // namespace vantir

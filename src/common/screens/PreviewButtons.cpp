@@ -11,7 +11,8 @@
 
 namespace vantir {
 
-PreviewButtons::PreviewButtons(Screen& screen, std::function<PageModel()> layOut)
+PreviewButtons::PreviewButtons(Screen& screen,
+                               std::function<std::optional<PageModel>()> layOut)
     : screen_(screen), layOut_(std::move(layOut)) {}
 
 QHBoxLayout* PreviewButtons::makeButtons(const QString& printCaption, const QString& closeCaption) {
@@ -42,6 +43,7 @@ Result PreviewButtons::print() {
     } catch (const ReportError& error) {
         return Result::failure(error.message());
     }
+    if (!pages) return Result::success();
     preview_ = new ReportPreview(std::move(*pages), &screen_);
     preview_->setWindowFlag(Qt::Window);
     preview_->setAttribute(Qt::WA_DeleteOnClose);

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "platform/dataset/Result.h"
 #include "platform/report/PageModel.h"
@@ -20,10 +21,11 @@ class Screen;
 // one before closed), the close button closes the dialog, and the preview goes with it.
 class PreviewButtons {
   public:
-    // layOut reads the dialog's fields; what it throws reaches the user as the print
-    // button's refusal: a PrintError as a notice ("該当するデータがありません。"), a
-    // ReportError or DbError as an error. The screen must outlive this.
-    PreviewButtons(Screen& screen, std::function<PageModel()> layOut);
+    // layOut reads the dialog's fields and gives the pages, or nothing when the dialog's
+    // report prints nothing; what it throws reaches the user as the print button's
+    // refusal: a PrintError as a notice ("該当するデータがありません。"), a ReportError or
+    // DbError as an error. The screen must outlive this.
+    PreviewButtons(Screen& screen, std::function<std::optional<PageModel>()> layOut);
 
     // The print (btnPrint) and close (btnClose) buttons side by side.
     QHBoxLayout* makeButtons(const QString& printCaption, const QString& closeCaption);
@@ -35,7 +37,7 @@ class PreviewButtons {
     Result print();
 
     Screen& screen_;
-    std::function<PageModel()> layOut_;
+    std::function<std::optional<PageModel>()> layOut_;
     QPushButton* print_ = nullptr;
     QPushButton* close_ = nullptr;
     QPointer<ReportPreview> preview_;

@@ -20,6 +20,8 @@ PageSetup PageSetup::continuousForm(PageMargins margins) {
 PageSetup::PageSetup(QSizeF paperSize, PageOrientation orientation, PageMargins margins)
     : paperSize_(paperSize), orientation_(orientation), margins_(margins) {}
 
+bool PageSetup::isContinuousForm() const { return paperSize_ == kContinuousForm; }
+
 QSizeF PageSetup::pageSize() const {
     return orientation_ == PageOrientation::Landscape ? paperSize_.transposed() : paperSize_;
 }

@@ -32,6 +32,8 @@ class PageSetup {
     PageSetup(QSizeF paperSize, PageOrientation orientation, PageMargins margins);
 
     QSizeF paperSize() const { return paperSize_; }  // as the paper is cut, portrait
+    // The continuous form's twin of a layout spreads or leaves out what A4 shows.
+    bool isContinuousForm() const;
     PageOrientation orientation() const { return orientation_; }
     const PageMargins& margins() const { return margins_; }
     QSizeF pageSize() const;  // as printed: landscape swaps width and height

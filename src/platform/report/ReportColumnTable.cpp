@@ -8,17 +8,22 @@ ReportColumnTable::ReportColumnTable(double across) : across_(across) {}
 
 ReportColumnTable& ReportColumnTable::text(const QString& heading, const QString& column, double x,
                                            double width) {
-    return add({heading, column, {}, x, width, false});
+    return add({heading, column, column, {}, x, width, false});
 }
 
 ReportColumnTable& ReportColumnTable::expression(const QString& heading, ReportExpression value,
                                                  double x, double width) {
-    return add({heading, {}, std::move(value), x, width, false});
+    return add({heading, {}, {}, std::move(value), x, width, false});
 }
 
 ReportColumnTable& ReportColumnTable::amount(const QString& heading, const QString& column,
                                              double x, double width) {
-    return add({heading, column, {}, x, width, true});
+    return add({heading, column, column, {}, x, width, true});
+}
+
+ReportColumnTable& ReportColumnTable::amount(const QString& heading, const QString& name,
+                                             ReportExpression value, double x, double width) {
+    return add({heading, {}, name, std::move(value), x, width, true});
 }
 
 ReportColumnTable& ReportColumnTable::add(Column column) {
@@ -46,9 +51,13 @@ void ReportColumnTable::addTotals(ReportBand& band, const QString& prefix, Aggre
                                   double y, double height) const {
     for (const Column& c : columns_) {
         if (!c.amount) continue;
-        const QString name = prefix + c.column;
-        band.addSum(name, c.column, reset)
-            .add(ReportElement::aggregate(name, c.x, y, c.width, height).amount());
+        const QString name = prefix + c.name;
+        if (c.column.isEmpty()) {
+            band.addSum(name, c.value, reset);
+        } else {
+            band.addSum(name, c.column, reset);
+        }
+        band.add(ReportElement::aggregate(name, c.x, y, c.width, height).amount());
     }
 }
 

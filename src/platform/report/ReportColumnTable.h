@@ -35,12 +35,16 @@ class ReportColumnTable {
     // Yen: "#,##0", right-aligned; totalled by addTotals.
     ReportColumnTable& amount(const QString& heading, const QString& column, double x,
                               double width);
+    // Yen computed from the row (a tax, a line's total), printed and totalled like an
+    // amount column; its totals are held as prefix + name.
+    ReportColumnTable& amount(const QString& heading, const QString& name, ReportExpression value,
+                              double x, double width);
 
     // The headings, centred over their columns.
     void addHeadings(ReportBand& band, double y, double height) const;
     void addCells(ReportBand& band, double y, double height) const;
     // Under each amount column the sum of that column, held by the band as the aggregate
-    // prefix + column name ("TOTAL_UKING").
+    // prefix + column name ("TOTAL_UKING"), or prefix + name for a computed amount.
     void addTotals(ReportBand& band, const QString& prefix, AggregateReset reset, double y,
                    double height) const;
 
@@ -48,6 +52,7 @@ class ReportColumnTable {
     struct Column {
         QString heading;
         QString column;  // empty for an expression
+        QString name;    // what a computed amount's totals are called
         ReportExpression value;
         double x;
         double width;

@@ -17,10 +17,6 @@ ReportExpression partner(const char* code, const char* name) {
     };
 }
 
-bool isContinuousForm(const PageSetup& paper) {
-    return paper.paperSize() == PageSetup::continuousForm({}).paperSize();
-}
-
 // Under a rule: "件数" and the number of slips under the first columns, and the sums of
 // the amounts under their columns.
 void addSummary(ReportDefinition& report, const ReportColumnTable& amounts) {
@@ -39,7 +35,7 @@ ReportDefinition DispatchCheckList::define(const QString& title, const PageSetup
                                            const PrintSelection& selection) {
     ReportDefinition report(title, paper);
     addPageHeader(report, selection);
-    if (isContinuousForm(paper))
+    if (paper.isContinuousForm())
         addTwoLines(report);
     else
         addSingleLine(report);

@@ -1,0 +1,22 @@
+#include "ledgers/rules/SchedulePage.h"
+
+#include "platform/report/ReportDefinition.h"
+
+namespace vantir::schedulePage {
+
+void addHeader(ReportDefinition& report) {
+    const double body = report.pageSetup().bodyRect().width();
+    report.setPageHeader(10)
+        .add(ReportElement::pageNumber(0, 0, 20, 5))
+        .add(ReportElement::text(report.name(), 0, 0, body, 7)
+                 .align(Qt::AlignHCenter)
+                 .font(ReportFont::mincho(14))
+                 .bold())
+        .add(ReportElement::printDate(body - 30, 0, 30, 5).align(Qt::AlignRight));
+}
+
+ReportExpression monthAndDay(const QString& column) {
+    return [column](const ReportContext& row) { return QVariant(row.text(column).mid(3)); };
+}
+
+}  // namespace vantir::schedulePage

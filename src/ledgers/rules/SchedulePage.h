@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/report/ReportContext.h"
+
+namespace vantir {
+
+class ReportDefinition;
+
+// What the schedule prints have in common on the page.
+namespace schedulePage {
+
+// The body of A4 portrait inside 10 mm margins, for which the columns are drawn; the
+// continuous form spreads them over its own body.
+inline constexpr double kA4Body = 190.0;
+
+// The page header: the page number on the left, the report's title centred, the date of
+// printing on the right.
+void addHeader(ReportDefinition& report);
+
+// A stored date "yy/mm/dd" as the schedules print it, "mm/dd".
+ReportExpression monthAndDay(const QString& column);
+
+}  // namespace schedulePage
+
+}  // namespace vantir
