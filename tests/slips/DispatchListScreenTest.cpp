@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -117,6 +118,12 @@ TEST_F(DispatchListScreenTest, PanelsShowThreeLinesInTheirColours) {
     for (const char* box : {"CODE_0", "KCODE_0", "SHBAN_0", "TANMEI_0"})
         EXPECT_EQ(ground(box), plain) << box;
     EXPECT_EQ(screen->findChild<QWidget*>("panel_8"), nullptr);
+    // "&T 配送日付" takes the cursor to the top slip's dispatch date.
+    QWidget* buddy = nullptr;
+    for (QLabel* title : screen->findChildren<QLabel*>("panelTitle")) {
+        if (title->text() == "&T 配送日付") buddy = title->buddy();
+    }
+    EXPECT_EQ(buddy, widget("HYMD_0"));
 }
 
 // The name box is there for customers and carriers only; changing the kind empties the
@@ -181,8 +188,8 @@ TEST_F(DispatchListScreenTest, PagesThroughTheRowIdsEightSlipsAtATime) {
     auto* list = widget<PanelList>("DBCtrlGrid1");
     list->scrollTo(8);
     // Two slips sort before the numbers from 100000 on.
-    EXPECT_EQ(shownCodes(), (QStringList{"100006", "100007", "100008", "100009", "100010",
-                                         "100011", "100012", "100013"}));
+    EXPECT_EQ(shownCodes(), (QStringList{"100006", "100007", "100008", "100009", "100010", "100011",
+                                         "100012", "100013"}));
     list->scrollTo(4000);
     EXPECT_EQ(text("CODE_0"), "103998");
     EXPECT_LE(slips.rowsFetched(), 3 * 32);

@@ -138,7 +138,7 @@ PanelList* DispatchListScreen::makeList() {
         {{"HYMD", "&T 配送日付", 8},
          {"THYMD", "着地日付", 8},
          {"CODE", "伝票No", 6},
-         {"SEKBN", "請求区分", 4},
+         {"SEKBN", "請求区分", 7},
          {"DDAY", "請求日付", 8},
          {"CHKDAY", "受領確認", 8, kReceiptYellow},
          {"BIKO", "摘要", 20},
