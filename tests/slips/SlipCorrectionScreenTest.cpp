@@ -26,8 +26,8 @@ class SlipCorrectionScreenTest : public ShownScreenTest {
                   {{"HYMD", "03/05/20"}, {"CODE", "1235"}, {"HATTI", "大阪"}}});
         SearchDialogs searches{[](const QString&) { return true; },
                                [this](const QString& name) { shownSearches << name; }};
-        show(std::make_unique<SlipCorrectionScreen>(dm1, hookTargets, handBacks, searches,
-                                                    messages));
+        show(std::make_unique<SlipCorrectionScreen>(SlipFormDescription::correction(), dm1,
+                                                    hookTargets, handBacks, searches, messages));
     }
     QString text(const QString& field) const { return widget<QLineEdit>(field)->text(); }
     bool enabled(const QString& button) const { return widget<QPushButton>(button)->isEnabled(); }

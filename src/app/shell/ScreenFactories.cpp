@@ -17,12 +17,12 @@
 #include "ledgers/screens/SchedulePrintScreen.h"
 #include "maintenance/screens/CompactionScreen.h"
 #include "maintenance/screens/CompanyScreen.h"
+#include "maintenance/screens/ControlScreen.h"
 #include "maintenance/screens/DataSwitchScreen.h"
 #include "maintenance/screens/InitializationScreen.h"
+#include "maintenance/screens/OwnOfficeScreen.h"
 #include "maintenance/screens/PasswordDialog.h"
 #include "maintenance/screens/YearEndPurgeDialog.h"
-#include "maintenance/screens/ControlScreen.h"
-#include "maintenance/screens/OwnOfficeScreen.h"
 #include "masters/screens/AddressPrintScreen.h"
 #include "masters/screens/CodeMasterScreen.h"
 #include "masters/screens/GassanScreen.h"
@@ -33,6 +33,7 @@
 #include "platform/dataset/QueryDataset.h"
 #include "platform/report/ReportPreview.h"
 #include "platform/system/Registry.h"
+#include "slips/screens/DispatchListScreen.h"
 #include "slips/screens/PartnerSearchDialog.h"
 #include "slips/screens/PrintRangeScreen.h"
 #include "slips/screens/SlipCorrectionScreen.h"
@@ -116,8 +117,23 @@ void registerScreens(CommandTable& table, LongLivedScreens& longLived) {
     });
     table.setScreenFactory(QStringLiteral("NippoEdit"), [](const ScreenContext& context) {
         return screenSet(std::make_unique<SlipCorrectionScreen>(
-            context.dm1, context.hookTargets, context.handBacks, slipSearches(context.longLived),
-            context.messages));
+            SlipFormDescription::correction(), context.dm1, context.hookTargets, context.handBacks,
+            slipSearches(context.longLived), context.messages));
+    });
+    // Group 1: the dispatch list with its inquiry correction beside it. The receipt date
+    // the list repeats lasts for the run, whichever lists come and go.
+    auto receiptDate = std::make_shared<QString>();
+    table.setScreenFactory(QStringLiteral("RepNippo"), [receiptDate](const ScreenContext& context) {
+        auto inquiry = std::make_unique<SlipCorrectionScreen>(
+            SlipFormDescription::inquiry(), context.dm1, context.hookTargets, context.handBacks,
+            slipSearches(context.longLived), context.messages);
+        auto list = std::make_unique<DispatchListScreen>(
+            context.dm1, context.handBacks, *receiptDate, *inquiry, slipSearches(context.longLived),
+            context.messages);
+        ScreenSet screens;
+        screens.push_back(std::move(list));
+        screens.push_back(std::move(inquiry));
+        return screens;
     });
     // Group 1: daily prints. One print range dialog serves four printouts, told apart by
     // the report name of the command.

@@ -10,6 +10,7 @@
 
 #include "platform/dataset/QueryDataset.h"
 #include "platform/system/Clock.h"
+#include "platform/ui/DatePicker.h"
 #include "platform/ui/InputMode.h"
 #include "platform/ui/PanelList.h"
 
@@ -44,8 +45,8 @@ CashListScreen::CashListScreen(const CashSide& side, DataModule1& data, HandBack
 QWidget* CashListScreen::makeTopPanel() {
     auto* panel = new QWidget(this);
     const CashListRules::Range range = CashListRules::openingRange(Clock::today());
-    from_ = makePicker(QStringLiteral("DateTimePicker1"), range.from);
-    to_ = makePicker(QStringLiteral("DateTimePicker2"), range.to);
+    from_ = makeDatePicker(QStringLiteral("DateTimePicker1"), range.from, this);
+    to_ = makeDatePicker(QStringLiteral("DateTimePicker2"), range.to, this);
 
     code_ = new QLineEdit(panel);
     code_->setObjectName(QStringLiteral("Edit1"));
@@ -83,14 +84,6 @@ QWidget* CashListScreen::makeTopPanel() {
     layout->addStretch(1);
     layout->addWidget(close);
     return panel;
-}
-
-QDateEdit* CashListScreen::makePicker(const QString& name, const QDate& date) {
-    auto* picker = new QDateEdit(date, this);
-    picker->setObjectName(name);
-    picker->setDisplayFormat(QStringLiteral("yy/MM/dd"));
-    picker->setCalendarPopup(true);
-    return picker;
 }
 
 PanelList* CashListScreen::makeList() {

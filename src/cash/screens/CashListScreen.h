@@ -31,7 +31,6 @@ class CashListScreen : public Screen {
 
   private:
     QWidget* makeTopPanel();
-    QDateEdit* makePicker(const QString& name, const QDate& date);
     PanelList* makeList();
 
     CashListRules& rules_;

@@ -44,6 +44,12 @@ PanelList::PanelList(Dataset& dataset, QList<PanelLine> lines, int panelCount, M
     }
     column->addStretch();
     outer->addLayout(column, 1);
+    // A title with an accelerator ("&T 配送日付") takes the cursor to its column's box on
+    // the top panel.
+    for (QLabel* title : findChildren<QLabel*>(QStringLiteral("panelTitle"))) {
+        if (title->text().contains(QLatin1Char('&')))
+            title->setBuddy(field(0, title->property("column").toString()));
+    }
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     outer->addWidget(scrollBar_);
     connect(scrollBar_, &QScrollBar::valueChanged, this, [this](int top) {
@@ -67,6 +73,8 @@ QWidget* PanelList::makeTitles() {
         row->setSpacing(kBoxSpacing);
         for (const PanelField& field : line) {
             auto* label = new QLabel(field.title, titles);
+            label->setObjectName(QStringLiteral("panelTitle"));
+            label->setProperty("column", field.column);
             label->setFixedWidth(boxWidth(*label, field.width));
             row->addWidget(label);
         }

@@ -42,6 +42,9 @@ void Screen::closeEvent(QCloseEvent* event) {
 
 void Screen::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // A screen shown again (the dispatch list's inquiry) closes its views again when it
+    // next closes.
+    closedDatasets_ = false;
     if (std::exchange(shown_, true) || !firstField_) return;
     firstField_->setFocus(Qt::OtherFocusReason);
 }

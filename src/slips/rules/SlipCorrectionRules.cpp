@@ -1,5 +1,7 @@
 #include "slips/rules/SlipCorrectionRules.h"
 
+#include "common/rules/NotAnInteger.h"
+#include "common/rules/StoredNumber.h"
 #include "data/DataModule1.h"
 #include "data/HookTargets.h"
 #include "platform/dataset/TableDataset.h"
@@ -9,14 +11,14 @@
 
 namespace vantir {
 
-SlipCorrectionRules::SlipCorrectionRules(DataModule1& data, HookTargets& targets,
-                                         Messages& messages)
+SlipCorrectionRules::SlipCorrectionRules(const SlipFormDescription& description, DataModule1& data,
+                                         HookTargets& targets, Messages& messages)
     : data_(data),
       targets_(targets),
       messages_(messages),
       slips_(data.table(QStringLiteral("HITRAN1"))),
-      slip_(slips_, data, SlipFormDescription::correction(), messages) {
-    targets_.attach(kModeName, *this);
+      slip_(slips_, data, description, messages) {
+    if (description.buttonsFollowHooks) targets_.attach(kModeName, *this);
 }
 
 SlipCorrectionRules::~SlipCorrectionRules() { targets_.detach(kModeName, *this); }
@@ -50,10 +52,26 @@ void SlipCorrectionRules::open() {
 
 // A slip the user chose to keep on entering the box stays as it is.
 Leave SlipCorrectionRules::numberLeft(const QString& number) {
-    if (slip_.changePending()) return Leave::Go;
+    if (!slip_.description().numberLoadsSlip || slip_.changePending()) return Leave::Go;
     if (number.isEmpty()) return Leave::Stay;
     load(number);
     return Leave::Go;
+}
+
+SlipCorrectionRules::ListSlip SlipCorrectionRules::showListSlip(const QString& listCode) {
+    if (!numberEntered()) return {.kept = true};
+    const StoredNumber number = StoredNumber::read(listCode);
+    switch (number.kind) {
+        case StoredNumber::Kind::NotANumber:
+            return {.refusal = Result::failure(notAnIntegerMessage(number.text))};
+        case StoredNumber::Kind::Blank:
+            load(QStringLiteral("0"));
+            return {.number = QStringLiteral("0")};
+        case StoredNumber::Kind::Number:
+            break;
+    }
+    load(listCode);
+    return {.number = QString::number(number.value)};
 }
 
 void SlipCorrectionRules::load(const QString& number) {

@@ -15,16 +15,19 @@ class HookTargets;
 class Messages;
 class TableDataset;
 
-// The dispatch slip correction (配車票訂正, mode NippoEdit) without its window: the
-// slip-number box that loads one registered slip, the slip rules of the correction
-// (SlipRules with SlipFormDescription::correction()), and the buttons the HITRAN1 record
-// hooks switch while the mode is NippoEdit.
+// The dispatch slip correction (配車票訂正) without its window: the slip-number box
+// that loads one registered slip, the slip rules of the correction (SlipRules with
+// SlipFormDescription::correction()), and the buttons the HITRAN1 record hooks switch
+// while the mode is NippoEdit. With SlipFormDescription::inquiry() it is the inquiry
+// correction of the dispatch list: it shows the list's slip, and no hook serves it.
 class SlipCorrectionRules : public HookTarget {
   public:
     static inline const QString kModeName = QStringLiteral("NippoEdit");
 
-    // Attaches itself to targets under NippoEdit.
-    SlipCorrectionRules(DataModule1& data, HookTargets& targets, Messages& messages);
+    // Attaches itself to targets under NippoEdit when the description's buttons follow
+    // the hooks.
+    SlipCorrectionRules(const SlipFormDescription& description, DataModule1& data,
+                        HookTargets& targets, Messages& messages);
     ~SlipCorrectionRules() override;
     SlipCorrectionRules(const SlipCorrectionRules&) = delete;
     SlipCorrectionRules& operator=(const SlipCorrectionRules&) = delete;
@@ -46,6 +49,19 @@ class SlipCorrectionRules : public HookTarget {
     Leave numberLeft(const QString& number);
     // Closes the slips, the billing kinds and the staff master, dropping the slip filter.
     void close();
+
+    // The inquiry shown on the dispatch list's slip (listCode: its CODE as stored, empty
+    // for no slip or no number): the number box shows the code read as a whole number (0
+    // for none) and the slip with exactly that stored code is loaded, so that a number
+    // kept with spaces in front still shows its own slip. A change pending here is kept
+    // when the user will not drop it (kept); a code that is not a whole number is refused
+    // with the conversion error and loads nothing. Throws DbError.
+    struct ListSlip {
+        Result refusal = {};
+        QString number = {};
+        bool kept = false;
+    };
+    ListSlip showListSlip(const QString& listCode);
 
     // The record hooks: the command keys follow the slip state.
     void setSlipEditing(bool editing) override { slipEditingChanged(editing); }

@@ -13,4 +13,12 @@ SlipFormDescription SlipFormDescription::correction() {
     return {.carrierTotal = CarrierTotalOnRegister::WhenNotPositive};
 }
 
+SlipFormDescription SlipFormDescription::inquiry() {
+    SlipFormDescription inquiry = correction();
+    inquiry.buttonsFollowHooks = false;
+    inquiry.takesSearchedCodes = false;
+    inquiry.numberLoadsSlip = false;
+    return inquiry;
+}
+
 }  // namespace vantir

@@ -48,6 +48,7 @@ void SlipCommands::attachForm(RecordForm& form, HandBackOffers& offers) {
         name->setPalette(palette);
         name->installEventFilter(&screen_);
     }
+    if (!slip_.description().takesSearchedCodes) return;
     // The searches write the chosen code into the slip and put the cursor on it, so that
     // the code's leave logic runs when the user moves on.
     offers.offer(HandBack::CustomerCode,

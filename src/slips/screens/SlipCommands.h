@@ -31,7 +31,7 @@ class SlipCommands {
     static QPushButton* commandButton(const QString& caption, const QString& name, QWidget* parent);
 
     // Colours the names, lets the screen's event filter see their double-clicks and offers
-    // the customer and carrier codes to the searches.
+    // the customer and carrier codes to the searches where the slip takes them.
     void attachForm(RecordForm& form, HandBackOffers& offers);
     // Opens the name's search on a double-click; the screen's eventFilter calls it.
     void watchName(QObject* watched, QEvent* event);

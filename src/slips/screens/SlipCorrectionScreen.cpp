@@ -23,15 +23,16 @@ const QString kDispatchDate = QStringLiteral("HYMD");
 
 }  // namespace
 
-SlipCorrectionScreen::SlipCorrectionScreen(DataModule1& data, HookTargets& targets,
+SlipCorrectionScreen::SlipCorrectionScreen(const SlipFormDescription& description,
+                                           DataModule1& data, HookTargets& targets,
                                            HandBacks& handBacks, SearchDialogs searches,
                                            Messages& messages, QWidget* parent)
     : Screen(messages, parent),
-      rules_(makeRules<SlipCorrectionRules>(data, targets, messages)),
+      rules_(makeRules<SlipCorrectionRules>(description, data, targets, messages)),
       searches_(std::move(searches)),
       offers_(handBacks, SlipCorrectionRules::kModeName),
       commands_(*this, rules_.slip(), searches_, [this] { appendSlip(); }) {
-    setObjectName(SlipCorrectionRules::kModeName);
+    setObjectName(description.numberLoadsSlip ? SlipCorrectionRules::kModeName : kInquiryName);
     setWindowTitle(QStringLiteral("配車票訂正"));
 
     QWidget* numberBar = makeNumberBar();
@@ -50,7 +51,8 @@ SlipCorrectionScreen::SlipCorrectionScreen(DataModule1& data, HookTargets& targe
     subscriptions_.add(rules_.slipEditingChanged,
                        [this](bool editing) { commands_.showSlipEditing(editing); });
     commands_.showSlipEditing(false);
-    setFirstField(number_);
+    // The inquiry opens on the list's slip, the correction waits for a number.
+    setFirstField(description.numberLoadsSlip ? number_ : form_->box(kDispatchDate));
 }
 
 QWidget* SlipCorrectionScreen::makeNumberBar() {
@@ -98,6 +100,20 @@ void SlipCorrectionScreen::wireNumberBox() {
 bool SlipCorrectionScreen::eventFilter(QObject* watched, QEvent* event) {
     commands_.watchName(watched, event);
     return Screen::eventFilter(watched, event);
+}
+
+void SlipCorrectionScreen::showListSlip(const QString& listCode) {
+    show();
+    raise();
+    activateWindow();
+    SlipCorrectionRules::ListSlip shown;
+    const bool loaded = runCommand([&] {
+        shown = rules_.showListSlip(listCode);
+        return shown.refusal;
+    });
+    if (shown.kept) return;
+    number_->setText(shown.number);
+    if (loaded) form_->box(kDispatchDate)->setFocus(Qt::OtherFocusReason);
 }
 
 void SlipCorrectionScreen::appendSlip() {

@@ -21,6 +21,8 @@
 #include "data/HandBacks.h"
 #include "data/HookTargets.h"
 #include "platform/dataset/QueryDataset.h"
+#include "platform/db/Connection.h"
+#include "platform/db/Database.h"
 #include "platform/report/ReportPreview.h"
 #include "support/CalendarTexts.h"
 #include "support/ScopedDefaultLocale.h"
@@ -40,12 +42,6 @@ class MainWindowTest : public ::testing::Test {
         dir.executeOnMain({"UPDATE COP_DAT SET RPT_FLG = '1', RPT_FLG2 = '0'"});
         registerScreens(table, longLived);
         for (const char* mode : {"SelSime", "SelDate", "NippoInp"}) plugStandIn(mode);
-        table.setScreenFactory("RepNippo", [](const ScreenContext&) {
-            ScreenSet screens;
-            screens.push_back(standIn("RepNippoList"));
-            screens.push_back(standIn("RepNippoInquiry"));
-            return screens;
-        });
         longLived.registerScreen("Compaction",
                                  [](const ScreenContext&) { return standIn("Compaction"); });
     }
@@ -245,15 +241,47 @@ TEST_F(MainWindowTest, SlipCorrectionOpensFromTheMenu) {
 TEST_F(MainWindowTest, APairIsOpenedAndReleasedTogether) {
     start();
     choose(1, "btnMS3");  // 配車票問合せ: the dispatch list with the inquiry screen
-    QPointer<QWidget> list = screen("RepNippoList");
-    QPointer<QWidget> inquiry = screen("RepNippoInquiry");
+    QPointer<QWidget> list = screen("RepNippo");
+    QPointer<QWidget> inquiry = screen("RepNippoEdit");
     ASSERT_TRUE(list && inquiry);
     EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->windowTitle(), "配車一覧");
     EXPECT_FALSE(inquiry->isVisible());
+    EXPECT_EQ(inquiry->windowTitle(), "配車票訂正");
     EXPECT_EQ(state.EditPName, "RepNippo");
+    EXPECT_EQ(hookTargets.find("NippoEdit"), nullptr) << "no hook serves the inquiry";
     choose(8, "btnMS1");
     EXPECT_TRUE(list.isNull());
     EXPECT_TRUE(inquiry.isNull());
+}
+
+// The receipt date the dispatch list repeats lasts for the run: a list closed and opened
+// again from the menu goes on repeating it.
+TEST_F(MainWindowTest, TheDispatchListsReceiptDateOutlivesTheList) {
+    dir.executeOnMain({"INSERT INTO HITRAN1 (CODE, HYMD) VALUES ('1', '26/11/02')",
+                       "INSERT INTO HITRAN1 (CODE, HYMD) VALUES ('2', '26/11/03')",
+                       "INSERT INTO HITRAN1 (CODE, HYMD) VALUES ('3', '26/11/04')"});
+    start();
+    const auto receiptDate = [this](int panel) {
+        QWidget* list = screen("RepNippo");
+        auto* box = list->findChild<QLineEdit*>(QStringLiteral("CHKDAY_%1").arg(panel));
+        box->setFocus(Qt::TabFocusReason);
+        return box;
+    };
+    choose(1, "btnMS3");
+    ASSERT_TRUE(showActive(*screen("RepNippo")));
+    receiptDate(0);
+    type("26/11/30");
+    EXPECT_EQ(receiptDate(1)->text(), "26/11/30");
+    screen("RepNippo")->close();  // registers the slip being changed
+    choose(8, "btnMS1");
+    choose(1, "btnMS3");
+    ASSERT_TRUE(showActive(*screen("RepNippo")));
+    EXPECT_EQ(receiptDate(2)->text(), "26/11/30");
+    EXPECT_EQ(dm1.database().connection().scalar("SELECT COUNT(*) FROM HITRAN1 WHERE CHKDAY = "
+                                                 "'26/11/30'"),
+              2);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
 TEST_F(MainWindowTest, ASelectionScreenIsToldItsReport) {
