@@ -361,7 +361,7 @@ TEST_F(MainWindowTest, CommandsWithoutAScreenYetDoNothing) {
     choose(8, "btnMS1");
     QPointer<QWidget> partners = screen("Tokui_mas");
     for (const auto& [group, command] :
-         {std::pair{9, "btnMS4"}, {6, "btnMS1"}, {9, "btnDB_Change"}}) {
+         {std::pair{9, "btnMS4"}, {5, "btnMS3"}, {9, "btnDB_Change"}}) {
         choose(group, command);
         EXPECT_FALSE(partners.isNull()) << group << command;
         EXPECT_EQ(state.EditPName, "Tokui_mas") << group << command;
