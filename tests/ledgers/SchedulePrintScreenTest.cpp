@@ -87,8 +87,8 @@ TEST_F(SchedulePrintScreenTest, AMonthWithoutDataOrNoMonthIsToldAndShowsNothing)
         const char* month;
         const char* message;
     };
-    for (const Case& c : {Case{"25/01", "error:該当するデータがありません。"},
-                          Case{"2501", "error:月度は yy/mm の形（例 03/05）で入力して下さい。"}}) {
+    for (const Case& c : {Case{"25/01", "notice:該当するデータがありません。"},
+                          Case{"2501", "notice:月度は yy/mm の形（例 03/05）で入力して下さい。"}}) {
         SCOPED_TRACE(c.month);
         messages.shown.clear();
         SchedulePrintScreen& screen = open("QR_Hari_Yo");
