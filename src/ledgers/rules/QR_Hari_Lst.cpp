@@ -37,11 +37,6 @@ QVariant accountKind(const ReportContext& row) {
                                                      : QStringLiteral("当座");
 }
 
-QVariant total(const ReportContext& row) {
-    return row.integer(QStringLiteral("SKING")) + row.integer(QStringLiteral("SHIYO")) +
-           row.integer(QStringLiteral("INSKING"));
-}
-
 ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
     ReportDefinition report(QStringLiteral("支払先リスト"), paper);
     const bool continuous = paper.isContinuousForm();
@@ -66,13 +61,10 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
         .text(QStringLiteral("口座番号"), QStringLiteral("KOZA"), next(18), 18);
     if (!continuous)
         columns.text(QStringLiteral("住所"), QStringLiteral("KADD1"), next(kAddress), kAddress);
-    columns.amount(QStringLiteral("合  計"), QStringLiteral("TOTAL"), total, next(27), 27);
+    columns.amount(QStringLiteral("合  計"), QStringLiteral("TOTAL"), schedulePage::paymentTotal,
+                   next(27), 27);
 
-    schedulePage::addHeader(report);
-    columns.addHeadings(report.setTitle(7), 0, 6);
-    columns.addCells(report.setDetail(5), 0, 5);
-    columns.addTotals(report.setPageFooter(6), QStringLiteral("PAGE_"), AggregateReset::AfterBand,
-                      0, 5);
+    schedulePage::addListBands(report, columns);
     return report;
 }
 

@@ -31,20 +31,10 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
         .amount(QStringLiteral("傭車料"), QStringLiteral("SKING"), 94, 24)
         .amount(QStringLiteral("支払費用"), QStringLiteral("SHIYO"), 118, 24)
         .amount(QStringLiteral("社内傭車"), QStringLiteral("INSKING"), 142, 24)
-        .amount(
-            QStringLiteral("合  計"), QStringLiteral("TOTAL"),
-            [](const ReportContext& row) {
-                return QVariant(row.integer(QStringLiteral("SKING")) +
-                                row.integer(QStringLiteral("SHIYO")) +
-                                row.integer(QStringLiteral("INSKING")));
-            },
-            166, 24);
+        .amount(QStringLiteral("合  計"), QStringLiteral("TOTAL"), schedulePage::paymentTotal,
+                166, 24);
 
-    schedulePage::addHeader(report);
-    columns.addHeadings(report.setTitle(7), 0, 6);
-    columns.addCells(report.setDetail(5), 0, 5);
-    columns.addTotals(report.setPageFooter(6), QStringLiteral("PAGE_"), AggregateReset::AfterBand,
-                      0, 5);
+    schedulePage::addListBands(report, columns);
     return report;
 }
 

@@ -1,5 +1,6 @@
 #include "ledgers/rules/SchedulePage.h"
 
+#include "platform/report/ReportColumnTable.h"
 #include "platform/report/ReportDefinition.h"
 
 namespace vantir::schedulePage {
@@ -17,6 +18,19 @@ void addHeader(ReportDefinition& report) {
 
 ReportExpression monthAndDay(const QString& column) {
     return [column](const ReportContext& row) { return QVariant(row.text(column).mid(3)); };
+}
+
+QVariant paymentTotal(const ReportContext& row) {
+    return row.integer(QStringLiteral("SKING")) + row.integer(QStringLiteral("SHIYO")) +
+           row.integer(QStringLiteral("INSKING"));
+}
+
+void addListBands(ReportDefinition& report, const ReportColumnTable& columns) {
+    addHeader(report);
+    columns.addHeadings(report.setTitle(7), 0, 6);
+    columns.addCells(report.setDetail(5), 0, 5);
+    columns.addTotals(report.setPageFooter(6), QStringLiteral("PAGE_"), AggregateReset::AfterBand,
+                      0, 5);
 }
 
 }  // namespace vantir::schedulePage

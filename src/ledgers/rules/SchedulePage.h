@@ -6,6 +6,7 @@
 
 namespace vantir {
 
+class ReportColumnTable;
 class ReportDefinition;
 
 // What the schedule prints have in common on the page.
@@ -21,6 +22,13 @@ void addHeader(ReportDefinition& report);
 
 // A stored date "yy/mm/dd" as the schedules print it, "mm/dd".
 ReportExpression monthAndDay(const QString& column);
+
+// What a carrier is paid on a payment row: fee, expenses and in-house fee together.
+QVariant paymentTotal(const ReportContext& row);
+
+// A list of one line per row: the page header, the column heads on the first page, the
+// lines, and the page's sums in the page footer.
+void addListBands(ReportDefinition& report, const ReportColumnTable& columns);
 
 }  // namespace schedulePage
 

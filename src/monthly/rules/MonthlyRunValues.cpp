@@ -4,7 +4,6 @@
 #include "common/rules/FiscalYearStart.h"
 #include "platform/dates/DateText.h"
 #include "platform/db/Connection.h"
-#include "platform/system/Clock.h"
 
 namespace vantir {
 

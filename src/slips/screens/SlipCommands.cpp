@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "data/HandBacks.h"
 #include "platform/ui/BoundLineEdit.h"
@@ -113,6 +114,18 @@ void SlipCommands::makeMenu() {
     database->addAction(QStringLiteral("&A 追加"), &screen_, [this] { appendSlip_(); });
     database->addAction(QStringLiteral("&D 削除"), &screen_, [this] { deleteSlip(); });
     screen_.layout()->setMenuBar(bar);
+}
+
+void SlipCommands::layOutScreen(QWidget* topBar, bool withAppendButton,
+                                Event<bool>& slipEditingChanged) {
+    auto* layout = new QVBoxLayout(&screen_);
+    makeMenu();
+    layout->addWidget(topBar);
+    layout->addWidget(form_);
+    layout->addWidget(makeCommands(withAppendButton));
+    layout->addStretch(1);
+    subscriptions_.add(slipEditingChanged, [this](bool editing) { showSlipEditing(editing); });
+    showSlipEditing(false);
 }
 
 void SlipCommands::showSlipEditing(bool editing) {

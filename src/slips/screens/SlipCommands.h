@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "platform/dataset/EventSubscriptions.h"
+
 class QEvent;
 class QObject;
 class QPushButton;
@@ -36,14 +38,17 @@ class SlipCommands {
     // Opens the name's search on a double-click; the screen's eventFilter calls it.
     void watchName(QObject* watched, QEvent* event);
 
-    QWidget* makeCommands(bool withAppendButton);
-    void makeMenu();
+    // The screen's layout: the menu, the screen's own bar above the form, the command
+    // buttons below it; the buttons follow the slip's editing from now on.
+    void layOutScreen(QWidget* topBar, bool withAppendButton, Event<bool>& slipEditingChanged);
     // While a slip is being entered or changed only register and cancel are offered; once
     // it is saved or cancelled only append and delete. The keys and menu items work
     // throughout.
     void showSlipEditing(bool editing);
 
   private:
+    QWidget* makeCommands(bool withAppendButton);
+    void makeMenu();
     void takeHandedBack(const QString& column, const QString& code);
     void registerSlip();
     void cancelSlip();
@@ -58,6 +63,7 @@ class SlipCommands {
     QPushButton* cancel_ = nullptr;
     QPushButton* append_ = nullptr;
     QPushButton* delete_ = nullptr;
+    EventSubscriptions subscriptions_;
 };
 
 }  // namespace vantir

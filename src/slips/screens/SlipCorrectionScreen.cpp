@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
@@ -41,16 +40,7 @@ SlipCorrectionScreen::SlipCorrectionScreen(const SlipFormDescription& descriptio
     commands_.attachForm(*form_, offers_);
     wireNumberBox();
 
-    auto* layout = new QVBoxLayout(this);
-    commands_.makeMenu();
-    layout->addWidget(numberBar);
-    layout->addWidget(form_);
-    layout->addWidget(commands_.makeCommands(false));
-    layout->addStretch(1);
-
-    subscriptions_.add(rules_.slipEditingChanged,
-                       [this](bool editing) { commands_.showSlipEditing(editing); });
-    commands_.showSlipEditing(false);
+    commands_.layOutScreen(numberBar, false, rules_.slipEditingChanged);
     // The inquiry opens on the list's slip, the correction waits for a number.
     setFirstField(description.numberLoadsSlip ? number_ : form_->box(kDispatchDate));
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/HandBacks.h"
-#include "platform/dataset/EventSubscriptions.h"
 #include "platform/ui/Screen.h"
 #include "slips/rules/SlipCorrectionRules.h"
 #include "slips/screens/SearchDialogs.h"
@@ -53,7 +52,6 @@ class SlipCorrectionScreen : public Screen {
     SearchDialogs searches_;
     HandBackOffers offers_;
     SlipCommands commands_;
-    EventSubscriptions subscriptions_;
     RecordForm* form_ = nullptr;
     QLineEdit* number_ = nullptr;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "platform/dataset/TableDataset.h"
 #include "platform/ui/BoundLineEdit.h"
@@ -35,16 +34,7 @@ SlipEntryScreen::SlipEntryScreen(DataModule1& data, HookTargets& targets, HandBa
     commands_.attachForm(*form_, offers_);
     wireSetDateBoxes();
 
-    auto* layout = new QVBoxLayout(this);
-    commands_.makeMenu();
-    layout->addWidget(setDateBar);
-    layout->addWidget(form_);
-    layout->addWidget(commands_.makeCommands(true));
-    layout->addStretch(1);
-
-    subscriptions_.add(rules_.slipEditingChanged,
-                       [this](bool editing) { commands_.showSlipEditing(editing); });
-    commands_.showSlipEditing(false);
+    commands_.layOutScreen(setDateBar, true, rules_.slipEditingChanged);
     setFirstField(year_);
 }
 

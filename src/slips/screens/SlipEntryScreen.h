@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/HandBacks.h"
-#include "platform/dataset/EventSubscriptions.h"
 #include "platform/ui/Screen.h"
 #include "slips/rules/SlipEntryRules.h"
 #include "slips/screens/SearchDialogs.h"
@@ -47,7 +46,6 @@ class SlipEntryScreen : public Screen {
     SearchDialogs searches_;
     HandBackOffers offers_;
     SlipCommands commands_;
-    EventSubscriptions subscriptions_;
     RecordForm* form_ = nullptr;
     QLineEdit* year_ = nullptr;
     QLineEdit* month_ = nullptr;
