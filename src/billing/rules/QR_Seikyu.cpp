@@ -1,6 +1,7 @@
 #include "billing/rules/QR_Seikyu.h"
 
 #include "billing/rules/InvoiceSheetValue.h"
+#include "common/printing/PrintedDates.h"
 #include "platform/report/ReportColumnTable.h"
 
 namespace vantir {
@@ -67,12 +68,7 @@ ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const Invoice
 
     ReportColumnTable columns(across);
     columns
-        .expression(
-            QStringLiteral("月　日"),
-            [](const ReportContext& r) {
-                return QVariant(r.text(QStringLiteral("DDAY")).mid(3, 5));
-            },
-            0, 16)
+        .expression(QStringLiteral("月　日"), monthAndDay(QStringLiteral("DDAY")), 0, 16)
         .expression(
             QStringLiteral("輸　送　区　間"),
             [](const ReportContext& r) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/printing/PrintedDates.h"
 #include "data/DataModule2.h"
 #include "ledgers/rules/SchedulePage.h"
 #include "ledgers/rules/ScheduleWorkTables.h"
@@ -52,7 +53,7 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
     columns.text(QStringLiteral("コード"), QStringLiteral("YCODE"), next(14), 14)
         .text(QStringLiteral("得 意 先 名"), QStringLiteral("KNAME"), next(50), 50)
         .text(QStringLiteral("電話番号"), QStringLiteral("KTEL"), next(26), 26)
-        .expression(QStringLiteral("支払日"), schedulePage::monthAndDay(QStringLiteral("SHYMD")),
+        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")),
                     next(12), 12)
         .text(QStringLiteral("銀行名"), QStringLiteral("BANK"), next(30), 30)
         .text(QStringLiteral("支店名"), QStringLiteral("SITEN"), next(26), 26)

@@ -1,5 +1,6 @@
 #include "ledgers/rules/QR_Hari_Yo.h"
 
+#include "common/printing/PrintedDates.h"
 #include "data/DataModule2.h"
 #include "ledgers/rules/SchedulePage.h"
 #include "ledgers/rules/ScheduleWorkTables.h"
@@ -26,7 +27,7 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
     columns.text(QStringLiteral("コード"), QStringLiteral("YCODE"), 0, 14)
         .text(QStringLiteral("傭 車 先 名"), QStringLiteral("KNAME"), 14, 56)
         .text(QStringLiteral("締日"), QStringLiteral("SIME"), 70, 10)
-        .expression(QStringLiteral("支払日"), schedulePage::monthAndDay(QStringLiteral("SHYMD")),
+        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")),
                     80, 14)
         .amount(QStringLiteral("傭車料"), QStringLiteral("SKING"), 94, 24)
         .amount(QStringLiteral("支払費用"), QStringLiteral("SHIYO"), 118, 24)

@@ -1,5 +1,6 @@
 #include "ledgers/rules/QR_Nyu_Yo.h"
 
+#include "common/printing/PrintedDates.h"
 #include "data/DataModule2.h"
 #include "ledgers/rules/SchedulePage.h"
 #include "ledgers/rules/ScheduleWorkTables.h"
@@ -35,7 +36,7 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
         .text(QStringLiteral("締日"), QStringLiteral("SIME"), 64, 10);
     ReportColumnTable lines(across);
     lines
-        .expression(QStringLiteral("入金日"), schedulePage::monthAndDay(QStringLiteral("SHYMD")),
+        .expression(QStringLiteral("入金日"), monthAndDay(QStringLiteral("SHYMD")),
                     74, 14)
         .amount(QStringLiteral("売上金額"), QStringLiteral("UKING"), 88, 20.4)
         .amount(QStringLiteral("売上費用"), QStringLiteral("UHIYO"), 108.4, 20.4)

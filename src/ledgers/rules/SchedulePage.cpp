@@ -16,10 +16,6 @@ void addHeader(ReportDefinition& report) {
         .add(ReportElement::printDate(body - 30, 0, 30, 5).align(Qt::AlignRight));
 }
 
-ReportExpression monthAndDay(const QString& column) {
-    return [column](const ReportContext& row) { return QVariant(row.text(column).mid(3)); };
-}
-
 QVariant paymentTotal(const ReportContext& row) {
     return row.integer(QStringLiteral("SKING")) + row.integer(QStringLiteral("SHIYO")) +
            row.integer(QStringLiteral("INSKING"));

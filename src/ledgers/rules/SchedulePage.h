@@ -20,9 +20,6 @@ inline constexpr double kA4Body = 190.0;
 // printing on the right.
 void addHeader(ReportDefinition& report);
 
-// A stored date "yy/mm/dd" as the schedules print it, "mm/dd".
-ReportExpression monthAndDay(const QString& column);
-
 // What a carrier is paid on a payment row: fee, expenses and in-house fee together.
 QVariant paymentTotal(const ReportContext& row);
 

@@ -3,7 +3,7 @@
 #include "common/printing/PrintError.h"
 #include "common/printing/PrintoutRegistry.h"
 #include "common/printing/ReportLayoutSwitches.h"
-#include "platform/system/Clock.h"
+#include "common/rules/ClosingMonthPreset.h"
 
 namespace vantir {
 
@@ -25,9 +25,7 @@ SchedulePrint::SchedulePrint(const QString& reportName, const AppState& state,
       registry_(registry),
       sources_(sources) {}
 
-QString SchedulePrint::openingMonth() {
-    return Clock::today().addMonths(-1).toString(QStringLiteral("yy/MM"));
-}
+QString SchedulePrint::openingMonth() { return ClosingMonthPreset::previousMonth(); }
 
 QString SchedulePrint::printout() const { return chosenLayout(reportName_, state_); }
 

@@ -1,5 +1,6 @@
 #include "monthly/rules/KakeLayout.h"
 
+#include "common/printing/PrintedDates.h"
 #include "monthly/rules/KakeReport.h"
 #include "monthly/rules/MonthlyRunValues.h"
 #include "monthly/rules/TextCuts.h"

@@ -1,5 +1,6 @@
 #include "monthly/rules/LedgerLayout.h"
 
+#include "common/printing/PrintedDates.h"
 #include "monthly/rules/LedgerReport.h"
 #include "monthly/rules/TextCuts.h"
 #include "platform/report/ReportColumnTable.h"

@@ -4,11 +4,6 @@
 
 namespace vantir {
 
-ReportExpression monthAndDay(const QString& dateColumn) {
-    return
-        [dateColumn](const ReportContext& row) { return QVariant(row.text(dateColumn).mid(3, 5)); };
-}
-
 ReportExpression leadingBytes(const QString& column, int maxBytes) {
     return [column, maxBytes](const ReportContext& row) {
         return QVariant(cp932::truncate(row.text(column), maxBytes));

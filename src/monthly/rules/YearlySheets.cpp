@@ -1,5 +1,6 @@
 #include "monthly/rules/YearlySheets.h"
 
+#include "common/printing/PrintedDates.h"
 #include "monthly/rules/MonthlyReportBands.h"
 #include "monthly/rules/MonthlyReportPrintout.h"
 #include "monthly/rules/MonthlyReportRun.h"
@@ -136,11 +137,8 @@ ReportDefinition define(const YearlySheet& sheet, const PageSetup& paper,
     };
 
     ReportBand& detail = report.setDetail(kLine);
-    detail.add(ReportElement::expression(
-        [](const ReportContext& row) {
-            return QVariant(row.text(QStringLiteral("HYMD")).mid(3, 5));
-        },
-        0, 0, kDateWidth, kLine));
+    detail.add(
+        ReportElement::expression(monthAndDay(QStringLiteral("HYMD")), 0, 0, kDateWidth, kLine));
     addFigures(
         detail,
         [](const ReportContext& c, const char* column) { return c.integer(QLatin1String(column)); },

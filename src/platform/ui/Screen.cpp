@@ -33,8 +33,11 @@ void Screen::closeDatasets() {
 }
 
 void Screen::closeEvent(QCloseEvent* event) {
-    // Closing the views drops a pending change unasked; screens that ask first do so in
-    // their own close command, before they call close().
+    if (!runCommand([this] { return closeRefusal(); })) {
+        event->ignore();
+        return;
+    }
+    // Closing the views drops whatever change the screen let go.
     closeDatasets();
     QWidget::closeEvent(event);
     Q_EMIT closed();

@@ -60,6 +60,10 @@ class Screen : public QWidget {
         return rules;
     }
 
+    // What keeps the screen open when it is asked to close, by its close button or the
+    // frame's (a change not yet saved): the refusal is shown and the screen stays.
+    virtual Result closeRefusal() { return Result::success(); }
+
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 

@@ -1,6 +1,5 @@
 #include "slips/screens/DispatchListScreen.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEvent>
@@ -219,13 +218,7 @@ void DispatchListScreen::openInquiry() {
     inquiry_->showListSlip(rules_.currentCode());
 }
 
-void DispatchListScreen::closeEvent(QCloseEvent* event) {
-    if (!runCommand([this] { return rules_.registerPending(); })) {
-        event->ignore();
-        return;
-    }
-    Screen::closeEvent(event);
-}
+Result DispatchListScreen::closeRefusal() { return rules_.registerPending(); }
 
 bool DispatchListScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched == name_ && event->type() == QEvent::MouseButtonDblClick) {

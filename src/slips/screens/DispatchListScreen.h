@@ -38,7 +38,7 @@ class DispatchListScreen : public Screen {
   protected:
     // A slip changed in place is registered before the list closes, as moving to another
     // slip registers it; a refused registration keeps the list open.
-    void closeEvent(QCloseEvent* event) override;
+    Result closeRefusal() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -1,6 +1,5 @@
 #include "slips/screens/SlipCorrectionScreen.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,14 +110,6 @@ void SlipCorrectionScreen::appendSlip() {
     form_->box(kDispatchDate)->setFocus(Qt::OtherFocusReason);
 }
 
-void SlipCorrectionScreen::closeEvent(QCloseEvent* event) {
-    const Result refusal = rules_.slip().closeRefusal();
-    if (!refusal) {
-        CommandBoundary::tell(messages(), refusal);
-        event->ignore();
-        return;
-    }
-    Screen::closeEvent(event);
-}
+Result SlipCorrectionScreen::closeRefusal() { return rules_.slip().closeRefusal(); }
 
 }  // namespace vantir

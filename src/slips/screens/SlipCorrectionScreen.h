@@ -40,7 +40,7 @@ class SlipCorrectionScreen : public Screen {
 
   protected:
     // Closing by the frame with a change pending is refused as "&Q 閉じる" refuses it.
-    void closeEvent(QCloseEvent* event) override;
+    Result closeRefusal() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -1,7 +1,6 @@
 #include "slips/screens/SlipEntryScreen.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -126,14 +125,6 @@ void SlipEntryScreen::appendSlip() {
     }
 }
 
-void SlipEntryScreen::closeEvent(QCloseEvent* event) {
-    const Result refusal = rules_.slip().closeRefusal();
-    if (!refusal) {
-        CommandBoundary::tell(messages(), refusal);
-        event->ignore();
-        return;
-    }
-    Screen::closeEvent(event);
-}
+Result SlipEntryScreen::closeRefusal() { return rules_.slip().closeRefusal(); }
 
 }  // namespace vantir
