@@ -1,50 +1,77 @@
 #include "monthly/rules/SlipTotals.h"
 
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
 #include "monthly/rules/MonthlyRunValues.h"
 #include "platform/db/Connection.h"
 
 namespace vantir {
 
+namespace {
+
+// Partner codes looked up by their bytes as the engine hands them over, so that a row
+// costs no string made.
+struct CodeHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view code) const { return std::hash<std::string_view>()(code); }
+};
+template <typename T>
+using ByCodeBytes = std::unordered_map<std::string, T, CodeHash, std::equal_to<>>;
+
+}  // namespace
+
 std::vector<SlipTotals> SlipTotals::read(Connection& connection, const QString& table,
                                          const QStringList& codeColumns,
                                          const QStringList& amounts,
                                          const MonthlyRunValues& values) {
-    std::vector<SlipTotals> totals(codeColumns.size(), SlipTotals(amounts));
+    // The engine tells the ranges apart, so that the loop below reads no date.
     Statement statement = connection.prepare(
-        QStringLiteral("SELECT DDAY, %1, %2 FROM %3 WHERE DDAY >= :LOW AND DDAY <= :E")
+        QStringLiteral("SELECT DDAY >= :S, DDAY >= :F, %1, %2 FROM %3 WHERE DDAY >= :LOW AND DDAY <= :E")
             .arg(codeColumns.join(u','), amounts.join(u','), table));
+    statement.bind(QStringLiteral("S"), values.start);
+    statement.bind(QStringLiteral("F"), values.fiscalStart);
     statement.bind(QStringLiteral("LOW"), values.earliest());
     statement.bind(QStringLiteral("E"), values.end);
-    const qsizetype codes = codeColumns.size();
-    const qsizetype n = amounts.size();
-    QVector<QVariant> row(n);
+    const int codes = int(codeColumns.size());
+    const int n = int(amounts.size());
+    const int firstAmount = 2 + codes;
+    std::vector<ByCodeBytes<Totals>> byCode(codes);
     while (statement.step()) {
-        const QString day = statement.value(0).toString();
-        const bool ranges[2] = {day >= values.start, day >= values.fiscalStart};
-        for (qsizetype a = 0; a < n; ++a) row[a] = statement.value(int(1 + codes + a));
-        for (qsizetype k = 0; k < codes; ++k) {
-            const QVariant code = statement.value(int(1 + k));
-            if (code.isNull()) continue;  // joins no partner
-            auto found = totals[k].byCode_.find(code.toString());
-            if (found == totals[k].byCode_.end()) {
+        const bool ranges[2] = {statement.integer(0) != 0, statement.integer(1) != 0};
+        for (int k = 0; k < codes; ++k) {
+            if (statement.isNull(2 + k)) continue;  // joins no partner
+            const std::string_view code = statement.utf8(2 + k);
+            auto found = byCode[k].find(code);
+            if (found == byCode[k].end()) {
                 Totals fresh;
                 for (int range = 0; range < 2; ++range) {
                     fresh.sum[range].resize(n);
                     fresh.nonNegative[range].resize(n);
                 }
-                found = totals[k].byCode_.insert(code.toString(), fresh);
+                found = byCode[k].emplace(std::string(code), std::move(fresh)).first;
             }
+            Totals& totals = found->second;
             for (int range = 0; range < 2; ++range) {
                 if (!ranges[range]) continue;
-                ++found->count[range];
-                for (qsizetype a = 0; a < n; ++a) {
-                    if (row[a].isNull()) continue;
-                    const qint64 amount = row[a].toLongLong();
-                    found->sum[range][a] += amount;
-                    if (amount >= 0) found->nonNegative[range][a] = true;
+                ++totals.count[range];
+                qint64* sum = totals.sum[range].data();
+                bool* nonNegative = totals.nonNegative[range].data();
+                for (int a = 0; a < n; ++a) {
+                    if (statement.isNull(firstAmount + a)) continue;  // counts in no sum
+                    const qint64 amount = statement.integer(firstAmount + a);
+                    sum[a] += amount;
+                    if (amount >= 0) nonNegative[a] = true;
                 }
             }
         }
+    }
+    std::vector<SlipTotals> totals(codes, SlipTotals(amounts));
+    for (int k = 0; k < codes; ++k) {
+        for (auto& [code, partnerTotals] : byCode[k])
+            totals[k].byCode_.insert(QString::fromUtf8(code.data(), qsizetype(code.size())),
+                                     std::move(partnerTotals));
     }
     return totals;
 }

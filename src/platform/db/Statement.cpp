@@ -176,6 +176,17 @@ int Statement::columnIndex(const QString& column) const {
     return -1;
 }
 
+bool Statement::isNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+std::string_view Statement::utf8(int column) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(stmt_, column))) : std::string_view();
+}
+
 int Statement::changes() const { return changes_; }
 
 }  // namespace vantir

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <string_view>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -41,6 +42,12 @@ class Statement {
     QVariant value(int column) const;
     QVariant value(const QString& column) const;   // case-insensitive; throws when unknown
     int columnIndex(const QString& column) const;  // case-insensitive; -1 when unknown
+    // For loops over many rows, without a QVariant per value: whether the value is empty,
+    // the value as an integer (text by its leading digits),
+    // and text as its UTF-8 bytes, valid until the next step.
+    bool isNull(int column) const;
+    qint64 integer(int column) const;
+    std::string_view utf8(int column) const;
 
     // Rows changed by the last run of the statement (0 for queries and table changes).
     int changes() const;
