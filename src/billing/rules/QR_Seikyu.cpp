@@ -67,8 +67,7 @@ ReportDefinition QR_Seikyu(const PageSetup& paper, std::shared_ptr<const Invoice
                  .bold());
 
     ReportColumnTable columns(across);
-    columns
-        .expression(QStringLiteral("月　日"), monthAndDay(QStringLiteral("DDAY")), 0, 16)
+    columns.expression(QStringLiteral("月　日"), monthAndDay(QStringLiteral("DDAY")), 0, 16)
         .expression(
             QStringLiteral("輸　送　区　間"),
             [](const ReportContext& r) {

@@ -53,8 +53,7 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
     columns.text(QStringLiteral("コード"), QStringLiteral("YCODE"), next(14), 14)
         .text(QStringLiteral("得 意 先 名"), QStringLiteral("KNAME"), next(50), 50)
         .text(QStringLiteral("電話番号"), QStringLiteral("KTEL"), next(26), 26)
-        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")),
-                    next(12), 12)
+        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")), next(12), 12)
         .text(QStringLiteral("銀行名"), QStringLiteral("BANK"), next(30), 30)
         .text(QStringLiteral("支店名"), QStringLiteral("SITEN"), next(26), 26)
         .expression(continuous ? QStringLiteral("種別") : QStringLiteral("口座種別"), accountKind,

@@ -27,13 +27,12 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
     columns.text(QStringLiteral("コード"), QStringLiteral("YCODE"), 0, 14)
         .text(QStringLiteral("傭 車 先 名"), QStringLiteral("KNAME"), 14, 56)
         .text(QStringLiteral("締日"), QStringLiteral("SIME"), 70, 10)
-        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")),
-                    80, 14)
+        .expression(QStringLiteral("支払日"), monthAndDay(QStringLiteral("SHYMD")), 80, 14)
         .amount(QStringLiteral("傭車料"), QStringLiteral("SKING"), 94, 24)
         .amount(QStringLiteral("支払費用"), QStringLiteral("SHIYO"), 118, 24)
         .amount(QStringLiteral("社内傭車"), QStringLiteral("INSKING"), 142, 24)
-        .amount(QStringLiteral("合  計"), QStringLiteral("TOTAL"), schedulePage::paymentTotal,
-                166, 24);
+        .amount(QStringLiteral("合  計"), QStringLiteral("TOTAL"), schedulePage::paymentTotal, 166,
+                24);
 
     schedulePage::addListBands(report, columns);
     return report;

@@ -35,9 +35,7 @@ ReportDefinition define(const PageSetup& paper, const PrintSelection&) {
         .text(QStringLiteral("得 意 先 名"), QStringLiteral("KNAME"), 14, 50)
         .text(QStringLiteral("締日"), QStringLiteral("SIME"), 64, 10);
     ReportColumnTable lines(across);
-    lines
-        .expression(QStringLiteral("入金日"), monthAndDay(QStringLiteral("SHYMD")),
-                    74, 14)
+    lines.expression(QStringLiteral("入金日"), monthAndDay(QStringLiteral("SHYMD")), 74, 14)
         .amount(QStringLiteral("売上金額"), QStringLiteral("UKING"), 88, 20.4)
         .amount(QStringLiteral("売上費用"), QStringLiteral("UHIYO"), 108.4, 20.4)
         .amount(QStringLiteral("社内売上"), QStringLiteral("INKING"), 128.8, 20.4)

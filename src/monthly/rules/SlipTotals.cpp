@@ -23,12 +23,12 @@ using ByCodeBytes = std::unordered_map<std::string, T, CodeHash, std::equal_to<>
 }  // namespace
 
 std::vector<SlipTotals> SlipTotals::read(Connection& connection, const QString& table,
-                                         const QStringList& codeColumns,
-                                         const QStringList& amounts,
+                                         const QStringList& codeColumns, const QStringList& amounts,
                                          const MonthlyRunValues& values) {
     // The engine tells the ranges apart, so that the loop below reads no date.
     Statement statement = connection.prepare(
-        QStringLiteral("SELECT DDAY >= :S, DDAY >= :F, %1, %2 FROM %3 WHERE DDAY >= :LOW AND DDAY <= :E")
+        QStringLiteral(
+            "SELECT DDAY >= :S, DDAY >= :F, %1, %2 FROM %3 WHERE DDAY >= :LOW AND DDAY <= :E")
             .arg(codeColumns.join(u','), amounts.join(u','), table));
     statement.bind(QStringLiteral("S"), values.start);
     statement.bind(QStringLiteral("F"), values.fiscalStart);

@@ -184,7 +184,8 @@ qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_,
 
 std::string_view Statement::utf8(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-    return text ? std::string_view(text, size_t(sqlite3_column_bytes(stmt_, column))) : std::string_view();
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(stmt_, column)))
+                : std::string_view();
 }
 
 int Statement::changes() const { return changes_; }

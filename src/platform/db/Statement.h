@@ -43,8 +43,8 @@ class Statement {
     QVariant value(const QString& column) const;   // case-insensitive; throws when unknown
     int columnIndex(const QString& column) const;  // case-insensitive; -1 when unknown
     // For loops over many rows, without a QVariant per value: whether the value is empty,
-    // the value as an integer (text by its leading digits),
-    // and text as its UTF-8 bytes, valid until the next step.
+    // the value as an integer (text by its leading digits), and the value as UTF-8 bytes,
+    // valid until the next step.
     bool isNull(int column) const;
     qint64 integer(int column) const;
     std::string_view utf8(int column) const;

@@ -67,6 +67,21 @@ TEST_F(ConnectionTest, EmptyTextIsNotNullAndOtherValueTypesAreRefused) {
     EXPECT_EQ(partners(db), 1);
 }
 
+// The raw accessors the long loops read with agree with value() on what they share.
+TEST_F(ConnectionTest, RawAccessorsReadEmptyIntegerAndTextValues) {
+    Statement row = db.prepare(QStringLiteral("SELECT NULL, 1234567890123, -5, '', '運送01'"));
+    ASSERT_TRUE(row.step());
+    EXPECT_TRUE(row.isNull(0));
+    EXPECT_EQ(row.utf8(0), std::string_view());
+    EXPECT_FALSE(row.isNull(1));
+    EXPECT_EQ(row.integer(1), row.value(1).toLongLong());
+    EXPECT_EQ(row.integer(2), -5);
+    EXPECT_FALSE(row.isNull(3));  // empty text is no empty value
+    EXPECT_EQ(row.integer(3), 0);
+    EXPECT_EQ(QString::fromUtf8(row.utf8(4).data(), qsizetype(row.utf8(4).size())),
+              row.value(4).toString());
+}
+
 TEST_F(ConnectionTest, ExecuteCountsTheRowsThatStatementChanged) {
     for (const char* code : {"000001", "000002", "000003"}) insertPartner(db, code);
     const struct {
