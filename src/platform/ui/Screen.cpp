@@ -35,6 +35,9 @@ void Screen::closeDatasets() {
 void Screen::closeEvent(QCloseEvent* event) {
     if (!runCommand([this] { return closeRefusal(); })) {
         event->ignore();
+        // The refusal's message box hands the focus to its own parent when it goes; the
+        // clerk goes on in this screen, with the keys acting on it.
+        activateWindow();
         return;
     }
     // Closing the views drops whatever change the screen let go.
