@@ -41,8 +41,8 @@ QStringList payableSlips(const MonthlyReportRun& run) {
 
 Dataset& extractKakeReport(MonthlyWorkTables& tables, const KakeSide& side,
                            const MonthlyReportRun& run) {
-    tables.copy(side.workTable, side.closingFlag ? payableSlips(run) : receivableSlips(run));
-    tables.setTaxRate(side.workTable, run.values.taxRate);
+    tables.copy(side.workTable, side.closingFlag ? payableSlips(run) : receivableSlips(run),
+                run.values.taxRate);
     return tables.openList(side.listQuery,
                            {QStringLiteral("SELECT * FROM ") + side.workTable,
                             QStringLiteral("WHERE %1 >= %2").arg(side.code, sqlQuote(run.from)),

@@ -30,16 +30,17 @@ Dataset& extractLedgerReport(MonthlyWorkTables& tables, const LedgerReport& repo
 
     const QString rows =
         report.fromLedger ? QString::fromLatin1(ledger.ledger) : QStringLiteral("HITRAN1");
-    tables.copy(hwrk1, periodAndRange(rows, QStringLiteral("DDAY"), slips, side.code, run));
-    tables.setTaxRate(hwrk1, run.values.taxRate);
+    tables.copy(hwrk1, periodAndRange(rows, QStringLiteral("DDAY"), slips, side.code, run),
+                run.values.taxRate);
     // The other side's amounts go, also from the receipt (payment) rows the stored ledger
     // holds: every receipt (payment) is added below with its amount.
     for (const char* zeroed : ledger.zeroed)
         tables.execute(QStringLiteral("Update HWRK1 Set %1 = 0").arg(QLatin1String(zeroed)));
 
-    tables.copy(side.cashWork, periodAndRange(QString::fromLatin1(ledger.cash),
-                                              QStringLiteral("DDAY"), slips, side.code, run));
-    tables.setTaxRate(side.cashWork, run.values.taxRate);
+    tables.copy(side.cashWork,
+                periodAndRange(QString::fromLatin1(ledger.cash), QStringLiteral("DDAY"), slips,
+                               side.code, run),
+                run.values.taxRate);
     tables.execute(QStringList{QStringLiteral("INSERT INTO HWRK1"),
                                QStringLiteral("(%1)").arg(QLatin1String(ledger.cashColumns)),
                                QStringLiteral("SELECT"), QLatin1String(ledger.cashValues),
@@ -47,9 +48,10 @@ Dataset& extractLedgerReport(MonthlyWorkTables& tables, const LedgerReport& repo
                        .join(u'\n'));
 
     const QString hwrk31 = QStringLiteral("HWRK31");
-    tables.copy(hwrk31, periodAndRange(QStringLiteral("HIMAS31"), QStringLiteral("HYMD"), period,
-                                       side.code, run));
-    tables.setTaxRate(hwrk31, run.values.taxRate);
+    tables.copy(
+        hwrk31,
+        periodAndRange(QStringLiteral("HIMAS31"), QStringLiteral("HYMD"), period, side.code, run),
+        run.values.taxRate);
 
     // Partner by partner, each in date order: the report prints a partner's rows together
     // under its heading.

@@ -4,10 +4,14 @@
 #include "data/DataModule2.h"
 #include "platform/dataset/QueryDataset.h"
 #include "platform/dataset/TableDataset.h"
+#include "platform/db/Database.h"
+#include "platform/db/TransactionGuard.h"
 
 namespace vantir {
 
-int MonthlyWorkTables::copy(const QString& table, const QStringList& sql) {
+int MonthlyWorkTables::copy(const QString& table, const QStringList& sql, qint64 taxRate) {
+    Connection& connection = dm2_.database().connection();
+    TransactionGuard guard(connection);
     QueryDataset& source = dm2_.query1();
     source.close();
     source.setSql(sql);
@@ -16,11 +20,9 @@ int MonthlyWorkTables::copy(const QString& table, const QStringList& sql) {
     destination.setTableName(table);
     const int rows = dm2_.batchMove1().execute(source, destination);
     source.close();
-    return rows;
-}
-
-void MonthlyWorkTables::setTaxRate(const QString& table, qint64 taxRate) {
     execute(QStringLiteral("Update %1 Set SHOZEI = %2").arg(table).arg(taxRate));
+    guard.commit();
+    return rows;
 }
 
 void MonthlyWorkTables::execute(const QString& sql) { dm2_.database().connection().execute(sql); }

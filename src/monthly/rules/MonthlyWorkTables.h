@@ -16,10 +16,10 @@ class MonthlyWorkTables {
     explicit MonthlyWorkTables(DataModule2& dm2) : dm2_(dm2) {}
 
     // The statement's rows into `table`, dropped and made anew with the statement's
-    // columns (the whole-table copy). Returns the number of rows.
-    int copy(const QString& table, const QStringList& sql);
-    // "Update HWRK2 Set SHOZEI = T": the rate every row's tax is worked out with.
-    void setTaxRate(const QString& table, qint64 taxRate);
+    // columns (the whole-table copy), then "Update HWRK2 Set SHOZEI = T": the rate every
+    // row's tax is worked out with. Both land together, so the rows are written once.
+    // Returns the number of rows.
+    int copy(const QString& table, const QStringList& sql, qint64 taxRate);
     void execute(const QString& sql);
     // The named list query (Q_HWRK2, ...) rewritten with `sql` and opened. With no row
     // the print is refused with "該当するデータがありません。" unless `emptyPrints`.

@@ -13,8 +13,7 @@ Dataset& extractSlipReport(MonthlyWorkTables& tables, const MonthlyReportRun& ru
         << run.rangeLine(rangeColumn);
     if (!extraLine.isEmpty()) sql << extraLine;
     const QString workTable = QStringLiteral("HWRK2");
-    tables.copy(workTable, sql);
-    tables.setTaxRate(workTable, run.values.taxRate);
+    tables.copy(workTable, sql, run.values.taxRate);
     return tables.openList(QStringLiteral("Q_HWRK2"),
                            {QStringLiteral("SELECT * FROM HWRK2"), orderLine});
 }

@@ -66,8 +66,7 @@ Dataset& extract(const YearlySheet& sheet, MonthlyWorkTables& tables, const Mont
     sql << MonthlyReportRun::periodLines(QStringLiteral("HYMD"), run.values.fiscalStart,
                                          run.values.end)
         << run.rangeLine(sheet.codeColumn) << sheet.extraLine;
-    tables.copy(sheet.workTable, sql);
-    tables.setTaxRate(sheet.workTable, run.values.taxRate);
+    tables.copy(sheet.workTable, sql, run.values.taxRate);
     return tables.openList(sheet.listQuery,
                            {QStringLiteral("SELECT * FROM ") + sheet.workTable,
                             QStringLiteral("ORDER BY %1,HYMD").arg(sheet.codeColumn)});

@@ -225,13 +225,6 @@ bool Dataset::sameValue(const QVariant& stored, const QVariant& wanted) {
     return stored.toString() == wanted.toString();
 }
 
-QVariant Dataset::normalized(const QVariant& value) {
-    if (isWholeNumber(value) && value.typeId() != QMetaType::LongLong) {
-        return QVariant(value.toLongLong());
-    }
-    return value;
-}
-
 // --- Fields --------------------------------------------------------------------------
 
 int Dataset::fieldIndex(const QString& column) const {

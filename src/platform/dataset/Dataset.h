@@ -193,8 +193,6 @@ class Dataset {
 
     // Compares a stored value with a wanted one as locate does.
     static bool sameValue(const QVariant& stored, const QVariant& wanted);
-    // A value read from the database as datasets hand it out: whole numbers as qint64.
-    static QVariant normalized(const QVariant& value);
 
   private:
     void requireOpen() const;

@@ -1,5 +1,6 @@
 #include "platform/dataset/QueryDataset.h"
 
+#include "platform/dataset/RepeatedTexts.h"
 #include "platform/db/Database.h"
 #include "platform/db/DbError.h"
 #include "platform/db/Statement.h"
@@ -93,11 +94,12 @@ void QueryDataset::load(const QString& filterSql, const Params& filterParams) {
     for (const auto& [name, value] : params) statement.bind(name, value);
     QList<QVariantList> rows;
     const int columnCount = statement.columnCount();
+    RepeatedTexts texts(columnCount);
     while (statement.step()) {
         QVariantList values;
         values.reserve(columnCount);
-        for (int c = 0; c < columnCount; ++c) values << normalized(statement.value(c));
-        rows << values;
+        for (int c = 0; c < columnCount; ++c) values.append(texts.value(statement, c));
+        rows.append(std::move(values));
     }
     d_->rows = std::move(rows);
 }

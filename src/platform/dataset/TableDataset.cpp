@@ -146,8 +146,8 @@ QList<QVariantList> TableDataset::readRows(int first, int count) const {
     while (statement.step()) {
         QVariantList values;
         values.reserve(columnCount);
-        for (int c = 1; c <= columnCount; ++c) values << normalized(statement.value(c));
-        byId.insert(statement.value(0).toLongLong(), values);
+        for (int c = 1; c <= columnCount; ++c) values.append(statement.value(c));
+        byId.insert(statement.integer(0), std::move(values));
     }
     QList<QVariantList> rows;
     rows.reserve(count);

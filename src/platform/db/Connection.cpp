@@ -144,7 +144,10 @@ Connection::~Connection() { close(); }
 
 void Connection::open(const QString& path, bool create) {
     close();
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // A connection is only ever used from the thread that opened it, so the engine need
+    // not lock it around every call (each value read of a long list is one call).
+    const int flags =
+        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, flags, nullptr);
     if (rc == SQLITE_OK) {

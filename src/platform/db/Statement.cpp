@@ -180,6 +180,10 @@ bool Statement::isNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
+bool Statement::isText(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_TEXT;
+}
+
 qint64 Statement::integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 
 std::string_view Statement::utf8(int column) const {

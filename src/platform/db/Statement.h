@@ -39,6 +39,8 @@ class Statement {
     QStringList columnNames() const;
     // Declared type of the column the result column comes from ("" for expressions).
     QString declaredType(int column) const;
+    // The value as the datasets hand it out: whole numbers as qint64, fractions as double,
+    // text as QString, blobs as QByteArray, NULL as an invalid QVariant.
     QVariant value(int column) const;
     QVariant value(const QString& column) const;   // case-insensitive; throws when unknown
     int columnIndex(const QString& column) const;  // case-insensitive; -1 when unknown
@@ -46,6 +48,7 @@ class Statement {
     // the value as an integer (text by its leading digits), and the value as UTF-8 bytes,
     // valid until the next step.
     bool isNull(int column) const;
+    bool isText(int column) const;
     qint64 integer(int column) const;
     std::string_view utf8(int column) const;
 

@@ -118,6 +118,36 @@ TEST_F(QueryDatasetTest, FilterKeepsTheStatementsOrder) {
     EXPECT_EQ(columnOf(query, "CODE"), QStringList({"13", "12", "11", "10"}));
 }
 
+// A long list shares the texts a column repeats; every value must still be the row's
+// own, past the point where a column of mostly unique texts stops being remembered, and
+// in a column that holds text in some rows and numbers or nothing in others.
+TEST_F(QueryDatasetTest, ALongListKeepsEveryRowsOwnValues) {
+    constexpr int kRows = 6000;
+    query.setSql({QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                 "FROM n WHERE i < %1)")
+                      .arg(kRows),
+                  QStringLiteral("SELECT 'No' || i AS CODE,"),
+                  QStringLiteral("CASE i % 3 WHEN 0 THEN '山田運送' WHEN 1 THEN '佐藤商事' "
+                                 "ELSE '' END AS KNAME,"),
+                  QStringLiteral("CASE WHEN i % 5 = 0 THEN NULL WHEN i % 7 = 0 THEN i "
+                                 "ELSE '山田運送' END AS MIXED"),
+                  QStringLiteral("FROM n")});
+    query.open();
+    ASSERT_EQ(query.recordCount(), kRows);
+    for (int row = 0; row < kRows; ++row) {
+        const int i = row + 1;
+        const QString name = i % 3 == 0 ? QStringLiteral("山田運送")
+                             : i % 3 == 1 ? QStringLiteral("佐藤商事")
+                                          : QString();
+        const QVariant mixed = i % 5 == 0   ? QVariant()
+                               : i % 7 == 0 ? QVariant(qint64(i))
+                                            : QVariant(QStringLiteral("山田運送"));
+        ASSERT_EQ(query.valueAt(row, 0), QVariant(QStringLiteral("No%1").arg(i))) << row;
+        ASSERT_EQ(query.valueAt(row, 1).toString(), name) << row;
+        ASSERT_EQ(query.valueAt(row, 2), mixed) << row;
+    }
+}
+
 class LookupFieldTest : public QueryDatasetTest {
   protected:
     LookupFieldTest() {

@@ -1,0 +1,28 @@
+#include "platform/dataset/RepeatedTexts.h"
+
+#include "platform/db/Statement.h"
+
+namespace vantir {
+
+namespace {
+
+// Beyond this many different texts a column is taken to hold mostly unique values.
+constexpr size_t kTextsRemembered = 4096;
+
+}  // namespace
+
+QVariant RepeatedTexts::value(const Statement& statement, int column) {
+    Column& remembered = columns_[size_t(column)];
+    if (remembered.tooMany || !statement.isText(column)) return statement.value(column);
+    const std::string_view bytes = statement.utf8(column);
+    if (const auto found = remembered.texts.find(bytes); found != remembered.texts.end())
+        return QVariant(found->second);
+    const QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    if (remembered.texts.size() < kTextsRemembered)
+        remembered.texts.emplace(std::string(bytes), text);
+    else
+        remembered.tooMany = true;
+    return QVariant(text);
+}
+
+}  // namespace vantir
