@@ -9,7 +9,8 @@
 
 namespace vantir {
 
-int MonthlyWorkTables::copy(const QString& table, const QStringList& sql, qint64 taxRate) {
+int MonthlyWorkTables::copy(const QString& table, const QStringList& sql, qint64 taxRate,
+                            const QStringList& zeroed) {
     Connection& connection = dm2_.database().connection();
     TransactionGuard guard(connection);
     QueryDataset& source = dm2_.query1();
@@ -20,7 +21,9 @@ int MonthlyWorkTables::copy(const QString& table, const QStringList& sql, qint64
     destination.setTableName(table);
     const int rows = dm2_.batchMove1().execute(source, destination);
     source.close();
-    execute(QStringLiteral("Update %1 Set SHOZEI = %2").arg(table).arg(taxRate));
+    QStringList assignments{QStringLiteral("SHOZEI = %1").arg(taxRate)};
+    for (const QString& column : zeroed) assignments << column + QStringLiteral(" = 0");
+    execute(QStringLiteral("Update %1 Set %2").arg(table, assignments.join(QStringLiteral(", "))));
     guard.commit();
     return rows;
 }

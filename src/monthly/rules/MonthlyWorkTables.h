@@ -17,9 +17,10 @@ class MonthlyWorkTables {
 
     // The statement's rows into `table`, dropped and made anew with the statement's
     // columns (the whole-table copy), then "Update HWRK2 Set SHOZEI = T": the rate every
-    // row's tax is worked out with. Both land together, so the rows are written once.
-    // Returns the number of rows.
-    int copy(const QString& table, const QStringList& sql, qint64 taxRate);
+    // row's tax is worked out with, and 0 in each of the `zeroed` columns. All of it lands
+    // together, in one pass over the rows. Returns the number of rows.
+    int copy(const QString& table, const QStringList& sql, qint64 taxRate,
+             const QStringList& zeroed = {});
     void execute(const QString& sql);
     // The named list query (Q_HWRK2, ...) rewritten with `sql` and opened. With no row
     // the print is refused with "該当するデータがありません。" unless `emptyPrints`.
