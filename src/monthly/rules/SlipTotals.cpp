@@ -1,26 +1,10 @@
 #include "monthly/rules/SlipTotals.h"
 
-#include <string>
-#include <string_view>
-#include <unordered_map>
-
 #include "monthly/rules/MonthlyRunValues.h"
 #include "platform/db/Connection.h"
+#include "platform/text/ByUtf8Bytes.h"
 
 namespace vantir {
-
-namespace {
-
-// Partner codes looked up by their bytes as the engine hands them over, so that a row
-// costs no string made.
-struct CodeHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view code) const { return std::hash<std::string_view>()(code); }
-};
-template <typename T>
-using ByCodeBytes = std::unordered_map<std::string, T, CodeHash, std::equal_to<>>;
-
-}  // namespace
 
 std::vector<SlipTotals> SlipTotals::read(Connection& connection, const QString& table,
                                          const QStringList& codeColumns, const QStringList& amounts,
@@ -37,7 +21,8 @@ std::vector<SlipTotals> SlipTotals::read(Connection& connection, const QString& 
     const int codes = int(codeColumns.size());
     const int n = int(amounts.size());
     const int firstAmount = 2 + codes;
-    std::vector<ByCodeBytes<Totals>> byCode(codes);
+    // Partner codes looked up by their bytes, so that a row costs no string made.
+    std::vector<ByUtf8Bytes<Totals>> byCode(codes);
     while (statement.step()) {
         const bool ranges[2] = {statement.integer(0) != 0, statement.integer(1) != 0};
         for (int k = 0; k < codes; ++k) {

@@ -17,12 +17,12 @@ QVariant RepeatedTexts::value(const Statement& statement, int column) {
     const std::string_view bytes = statement.utf8(column);
     if (const auto found = remembered.texts.find(bytes); found != remembered.texts.end())
         return QVariant(found->second);
-    const QString text = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
+    const QVariant value = statement.value(column);
     if (remembered.texts.size() < kTextsRemembered)
-        remembered.texts.emplace(std::string(bytes), text);
+        remembered.texts.emplace(std::string(bytes), value.toString());
     else
         remembered.tooMany = true;
-    return QVariant(text);
+    return value;
 }
 
 }  // namespace vantir

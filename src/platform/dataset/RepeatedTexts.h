@@ -2,10 +2,9 @@
 
 #include <QString>
 #include <QVariant>
-#include <string>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "platform/text/ByUtf8Bytes.h"
 
 namespace vantir {
 
@@ -24,14 +23,8 @@ class RepeatedTexts {
     QVariant value(const Statement& statement, int column);
 
   private:
-    struct BytesHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view bytes) const {
-            return std::hash<std::string_view>()(bytes);
-        }
-    };
     struct Column {
-        std::unordered_map<std::string, QString, BytesHash, std::equal_to<>> texts;
+        ByUtf8Bytes<QString> texts;
         bool tooMany = false;
     };
     std::vector<Column> columns_;
